@@ -9,6 +9,7 @@ namespace gdi {
 struct Window {
     int client_width = 0;
     int client_height = 0;
+    void* native = nullptr;  // the display backend's own record, if any
 };
 
 // The client rectangle of the window (left and top are 0); empty for a null window.

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb: the window "Ostrevan" appears at (0, 0), its
+# client area shows exactly the snapshot's picture, an expose redraws the same picture, and a
+# close request ends the program with exit code 0.
+# usage: window.sh PROGRAM SEND_CLOSE
+set -u
+program=$1
+send_close=$2
+name=$(basename "$program")
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for tool in Xvfb xdotool import compare; do
+  command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+# A display of our own: the first free number from 91 on.
+for display in $(seq 91 140); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] && continue
+  Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do
+    [ -e /tmp/.X11-unix/X$display ] && break
+    sleep 0.1
+  done
+  kill -0 $xvfb_pid 2>/dev/null && break
+  xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || { echo "FAIL: cannot start Xvfb"; exit 1; }
+export DISPLAY=:$display
+
+"$program" --snapshot "$work/snapshot.png" 2>/dev/null || fail "snapshot failed"
+
+"$program" 2>"$work/err" &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ostrevan$' | head -1)
+[ -n "$window" ] || { echo "FAIL: no window named Ostrevan appeared"; exit 1; }
+sleep 0.5
+
+geometry=$(xdotool getwindowgeometry "$window")
+echo "$geometry" | grep -q "Position: 0,0" || fail "window not at (0, 0): $geometry"
+echo "$geometry" | grep -q "Geometry: 632x453" || fail "client area is not 632x453: $geometry"
+
+screenshot() {  # FILE: the window's client area as a PNG
+  import -window "$window" "$1" 2>/dev/null
+}
+same_picture() {  # A B: exit 0 when every pixel is equal
+  local differing
+  differing=$(compare -metric AE "$1" "$2" null: 2>&1)
+  [ "$differing" = "0" ]
+}
+
+screenshot "$work/first.png"
+same_picture "$work/first.png" "$work/snapshot.png" || fail "the window does not show the snapshot's picture"
+
+# An expose: unmap and map the window again; the program paints the whole picture anew.
+bells_before=$(od -An -tx1 "$work/err" | grep -o 07 | wc -l)
+xdotool windowunmap --sync "$window"
+xdotool windowmap --sync "$window"
+for _ in $(seq 1 50); do
+  bells_after=$(od -An -tx1 "$work/err" | grep -o 07 | wc -l)
+  [ "$bells_after" -gt "$bells_before" ] && break
+  sleep 0.1
+done
+[ "$bells_after" -gt "$bells_before" ] || fail "an expose did not run a paint"
+sleep 0.3
+screenshot "$work/second.png"
+same_picture "$work/second.png" "$work/snapshot.png" || fail "the picture after an expose differs"
+
+# The close request a window manager sends: the program ends with exit code 0.
+"$send_close" "$window"
+code=124
+for _ in $(seq 1 100); do
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid"; code=$?
+    break
+  fi
+  sleep 0.1
+done
+program_pid_done=$program_pid
+program_pid=""
+[ $code -eq 0 ] || fail "closing the window ends the program with exit code $code (pid $program_pid_done)"
+
+if [ $failures -eq 0 ]; then echo "$name window: every check holds"; fi
+[ $failures -eq 0 ]
