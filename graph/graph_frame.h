@@ -66,7 +66,31 @@ extern GraphFrame lower_graph;
 // The stage strips of graph kind 0; zero at start.
 extern GraphFrame stage_graphs[stage_frame_count];
 
+// Is the byte the first of a Shift-JIS double-byte character (0x81..0x9f, 0xe0..0xfc)?
+bool is_sjis_lead_byte(char byte);
+
+// Copies a Shift-JIS text into a caption field: at most caption_size - 1 bytes and the
+// terminator, and never the first byte of a double-byte character without its second, so an
+// overlong text is cut at the last whole character that fits. Reads at most caption_size - 1
+// bytes of the text, so an unterminated 40-byte field is a valid source. A null text gives an
+// empty caption.
+void copy_caption(char* field, const char* text);
+
+// Stores the scale codes and the division counts (as doubles) and copies the two captions with
+// copy_caption. No value is tested: a division count of 0 is stored as 0.0, and the axis
+// drawing later treats it as 1.
 void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions,
                       int y_divisions, const char* x_caption, const char* y_caption);
+// Copies the four bounds without any test; drawing the frame validates them.
 void set_frame_ranges(GraphFrame& frame, double x_min, double x_max, double y_min, double y_max);
+
+// Writes the frame style and the pixel box of one graph's panels. Both records get the style
+// and left = 64. Then style_time_division gives the first record 400 x 320 with bottom 344;
+// style_single and style_converter 304 rows with bottom 328 and a width by the first record's
+// x_scale (320 for scale_complex and scale_divided_square, 400 for scale_divided, 448 for any
+// other code); style_paired two 448 x 156 panels with bottoms 180 and 352; style_square
+// 320 x 304 with bottom 328. Any other style (style_stage_strip included) leaves width, height
+// and bottom of both records as they were. For the single-panel styles nothing of `second` but
+// frame_style and left is written and nothing of it is read, so a caller without a second
+// panel may pass a scratch record or `first` itself.
 void layout_frames(int frame_style, GraphFrame& first, GraphFrame& second);

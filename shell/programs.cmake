@@ -1,5 +1,6 @@
 # The shell library (entry, window procedure, snapshot) and the two programs. Each program
 # links its own run and model switch; everything else is shared.
+lunkaro_sjis_sources(shell_sources ${shell_sources})
 add_library(shell STATIC ${shell_sources})
 target_include_directories(shell PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_options(shell PRIVATE ${LUNKARO_SJIS_FLAGS})

@@ -1,0 +1,88 @@
+// Inside the drawing stand-in: the faces behind logical fonts, found through fontconfig and
+// rasterized with FreeType, and their rasterized glyphs.
+//
+// A logical font (FontSpec) is answered by a face at one pixel size. Faces are opened on first
+// use and kept open for the life of the process, because the system creates and destroys a
+// logical font for every text it writes. Every glyph a face rasterizes is kept, so no glyph is
+// rasterized twice; rotated text turns the kept upright bitmap and rasterizes nothing new.
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/gdi.h"
+
+namespace gdi {
+
+// How glyphs are rasterized. Monochrome (the default) gives only the text colour, so text on
+// the 16-colour picture keeps to the palette; grey-scale blends the text colour into what lies
+// under each partly covered pixel.
+enum class GlyphRendering { monochrome, grey };
+
+void set_glyph_rendering(GlyphRendering rendering);
+GlyphRendering glyph_rendering();
+
+// An upright rasterized glyph. Coverage is 0..255 per pixel, row by row; monochrome glyphs use
+// 0 and 255 only.
+struct GlyphBitmap {
+    int left = 0;     // columns from the pen position to the first bitmap column
+    int top = 0;      // rows from the baseline up to the first bitmap row
+    int width = 0;
+    int height = 0;
+    int advance = 0;  // pen advance in whole pixels
+    std::vector<std::uint8_t> coverage;
+};
+
+struct FaceDeleter {
+    void operator()(FT_Face face) const;
+};
+using FacePtr = std::unique_ptr<FT_FaceRec_, FaceDeleter>;
+
+// One face of one font file at one pixel size (pixels per em).
+class FontFace {
+public:
+    FontFace(FacePtr face, std::string file, int pixel_size);
+
+    const std::string& file() const { return file_; }
+    int pixel_size() const { return pixel_size_; }
+
+    // The glyph index of the code point, 0 (the missing-glyph box) when the face lacks it.
+    unsigned glyph_index(char32_t code) const;
+
+    // The glyph, rasterized on first use. A glyph whose advance is wider than max_advance is
+    // rasterized squeezed horizontally to that advance, so that it fits its cell (the
+    // full-width missing-glyph box in a one-byte cell, or a wide letter of a fallback face).
+    const GlyphBitmap& glyph(unsigned index, int max_advance);
+
+private:
+    const GlyphBitmap& rasterize(unsigned index, int squeeze_to, std::uint64_t key);
+
+    FacePtr face_;
+    std::string file_;
+    int pixel_size_;
+    std::unordered_map<std::uint64_t, GlyphBitmap> glyphs_;
+};
+
+// Pixels per em for a logical font: the height as given (the cell height of a face without
+// internal leading, as the system's face is), its magnitude when negative, 16 when 0; at most
+// 256, so that no request can ask for huge bitmaps.
+int font_pixel_size(const FontSpec& spec);
+
+// The face that serves the logical font, or nullptr when no font can be loaded (a message then
+// goes to standard error, once). The face is looked up through fontconfig by the face name, the
+// generic family of the pitch-and-family byte (roman: serif, swiss: sans-serif, modern:
+// monospace, script: cursive, decorative: fantasy), the language of the character set (Shift-JIS:
+// Japanese) and the weight and slant; where the best match cannot be loaded, the next font
+// fontconfig offers is tried.
+FontFace* font_face_for(const FontSpec& spec);
+
+// Glyphs rasterized by all faces since the process started.
+long long glyphs_rasterized();
+
+}  // namespace gdi
