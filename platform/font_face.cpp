@@ -49,23 +49,34 @@ using LangSetPtr = std::unique_ptr<FcLangSet, LangSetDeleter>;
 
 const char* generic_family(int pitch_and_family) {
     switch (pitch_and_family & 0xf0) {
-        case ff_roman: return "serif";
-        case ff_swiss: return "sans-serif";
-        case ff_modern: return "monospace";
-        case ff_script: return "cursive";
-        case ff_decorative: return "fantasy";
-        default: return nullptr;
+        case ff_roman:
+            return "serif";
+        case ff_swiss:
+            return "sans-serif";
+        case ff_modern:
+            return "monospace";
+        case ff_script:
+            return "cursive";
+        case ff_decorative:
+            return "fantasy";
+        default:
+            return nullptr;
     }
 }
 
 // The language whose characters a character set carries; nullptr for the others.
 const char* charset_language(int char_set) {
     switch (char_set) {
-        case shiftjis_charset: return "ja";
-        case 129: return "ko";     // Hangul
-        case 134: return "zh-cn";  // GB2312
-        case 136: return "zh-tw";  // Big5
-        default: return nullptr;
+        case shiftjis_charset:
+            return "ja";
+        case 129:
+            return "ko";  // Hangul
+        case 134:
+            return "zh-cn";  // GB2312
+        case 136:
+            return "zh-tw";  // Big5
+        default:
+            return nullptr;
     }
 }
 
@@ -81,9 +92,8 @@ public:
         const char* family = generic_family(spec.pitch_and_family);
         const char* language = charset_language(spec.char_set);
         std::string key = face_name(spec) + '\n' + (family ? family : "") + '\n' +
-                          (language ? language : "") + '\n' + std::to_string(spec.weight) +
-                          '\n' + std::to_string(spec.italic != 0) + '\n' +
-                          std::to_string(pixel_size);
+                          (language ? language : "") + '\n' + std::to_string(spec.weight) + '\n' +
+                          std::to_string(spec.italic != 0) + '\n' + std::to_string(pixel_size);
         auto found = faces_.find(key);
         if (found != faces_.end()) return found->second.get();
         std::unique_ptr<FontFace> face = find_face(spec, family, language, pixel_size);
@@ -196,9 +206,8 @@ void copy_bitmap(const FT_GlyphSlot slot, GlyphBitmap& glyph) {
     if (bitmap.buffer == nullptr) return;
     const int pitch = bitmap.pitch;
     for (int row = 0; row < glyph.height; ++row) {
-        const unsigned char* line =
-            pitch >= 0 ? bitmap.buffer + row * pitch
-                       : bitmap.buffer + (glyph.height - 1 - row) * -pitch;
+        const unsigned char* line = pitch >= 0 ? bitmap.buffer + row * pitch
+                                               : bitmap.buffer + (glyph.height - 1 - row) * -pitch;
         std::uint8_t* out = glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
         for (int col = 0; col < glyph.width; ++col) {
             if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
@@ -214,12 +223,20 @@ void copy_bitmap(const FT_GlyphSlot slot, GlyphBitmap& glyph) {
 
 }  // namespace
 
-void FaceDeleter::operator()(FT_Face face) const { FT_Done_Face(face); }
+void FaceDeleter::operator()(FT_Face face) const {
+    FT_Done_Face(face);
+}
 
-void set_glyph_rendering(GlyphRendering rendering) { current_rendering = rendering; }
-GlyphRendering glyph_rendering() { return current_rendering; }
+void set_glyph_rendering(GlyphRendering rendering) {
+    current_rendering = rendering;
+}
+GlyphRendering glyph_rendering() {
+    return current_rendering;
+}
 
-long long glyphs_rasterized() { return rasterized_total; }
+long long glyphs_rasterized() {
+    return rasterized_total;
+}
 
 int font_pixel_size(const FontSpec& spec) {
     long long size = spec.height;
@@ -228,7 +245,9 @@ int font_pixel_size(const FontSpec& spec) {
     return static_cast<int>(std::min<long long>(size, largest_pixel_size));
 }
 
-FontFace* font_face_for(const FontSpec& spec) { return font_system().face_for(spec); }
+FontFace* font_face_for(const FontSpec& spec) {
+    return font_system().face_for(spec);
+}
 
 FontFace::FontFace(FacePtr face, std::string file, int pixel_size)
     : face_(std::move(face)), file_(std::move(file)), pixel_size_(pixel_size) {}

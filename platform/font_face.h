@@ -31,8 +31,8 @@ GlyphRendering glyph_rendering();
 // An upright rasterized glyph. Coverage is 0..255 per pixel, row by row; monochrome glyphs use
 // 0 and 255 only.
 struct GlyphBitmap {
-    int left = 0;     // columns from the pen position to the first bitmap column
-    int top = 0;      // rows from the baseline up to the first bitmap row
+    int left = 0;  // columns from the pen position to the first bitmap column
+    int top = 0;   // rows from the baseline up to the first bitmap row
     int width = 0;
     int height = 0;
     int advance = 0;  // pen advance in whole pixels

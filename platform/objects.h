@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "platform/gdi.h"
 
@@ -39,8 +40,20 @@ void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode);
 // Sets the pixels x0..x1 (inclusive, either order) of row y that lie inside the clip.
 void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode);
 
+// How much went through write_pixel and write_span since the last reset: `calls` counts the
+// calls of both, `pixels` the pixels they set inside the clip. Tests use them to show that a
+// primitive costs only what it draws.
+struct PixelCounts {
+    long long calls = 0;
+    long long pixels = 0;
+};
+PixelCounts pixel_counts();
+void reset_pixel_counts();
+
 // Appends a record to the installed recorder, if any.
 void record(const char* op, std::initializer_list<long long> args, const char* text = nullptr,
             int text_length = -1);
+// The same for a call whose argument list is built at run time (polyline's points).
+void record_args(const char* op, const std::vector<long long>& args);
 
 }  // namespace gdi

@@ -8,9 +8,9 @@
 namespace gdi {
 
 struct SjisChar {
-    int length = 0;          // bytes taken: 1 or 2 (0 only at the end of the text)
-    char32_t code = 0;       // the Unicode code point, when valid
-    bool valid = false;      // false: the bytes do not decode (shown as the missing-glyph box)
+    int length = 0;      // bytes taken: 1 or 2 (0 only at the end of the text)
+    char32_t code = 0;   // the Unicode code point, when valid
+    bool valid = false;  // false: the bytes do not decode (shown as the missing-glyph box)
 };
 
 // Lead bytes of two-byte characters: 0x81..0x9f and 0xe0..0xfc.

@@ -66,10 +66,14 @@ Box map_box(const TextFrame& f, long long u0, long long w0, long long u1, long l
     const long long du0 = u0 - f.u_ref, du1 = u1 - f.u_ref;
     const long long dw0 = w0 - f.w_ref, dw1 = w1 - f.w_ref;
     switch (f.quarter_turns) {
-        case 1: return {f.x + dw0, f.y - du1, f.x + dw1, f.y - du0};
-        case 2: return {f.x - du1, f.y - dw1, f.x - du0, f.y - dw0};
-        case 3: return {f.x - dw1, f.y + du0, f.x - dw0, f.y + du1};
-        default: return {f.x + du0, f.y + dw0, f.x + du1, f.y + dw1};
+        case 1:
+            return {f.x + dw0, f.y - du1, f.x + dw1, f.y - du0};
+        case 2:
+            return {f.x - du1, f.y - dw1, f.x - du0, f.y - dw0};
+        case 3:
+            return {f.x - dw1, f.y + du0, f.x - dw0, f.y + du1};
+        default:
+            return {f.x + du0, f.y + dw0, f.x + du1, f.y + dw1};
     }
 }
 
@@ -81,10 +85,14 @@ bool meets(const Box& box, const Rect& clip) {
 // True when the cell, and so every later cell of the line, lies past the clip.
 bool beyond(const Box& cell, const Rect& clip, int quarter_turns) {
     switch (quarter_turns) {
-        case 1: return cell.bottom <= clip.top;
-        case 2: return cell.right <= clip.left;
-        case 3: return cell.top >= clip.bottom;
-        default: return cell.left >= clip.right;
+        case 1:
+            return cell.bottom <= clip.top;
+        case 2:
+            return cell.right <= clip.left;
+        case 3:
+            return cell.top >= clip.bottom;
+        default:
+            return cell.left >= clip.right;
     }
 }
 
@@ -95,7 +103,9 @@ int quarter_turns_of(int escapement) {
 }
 
 Colour blend(Colour under, Colour over, int coverage) {
-    auto mix = [coverage](int a, int b) { return (a * (255 - coverage) + b * coverage + 127) / 255; };
+    auto mix = [coverage](int a, int b) {
+        return (a * (255 - coverage) + b * coverage + 127) / 255;
+    };
     return rgb(mix(red_of(under), red_of(over)), mix(green_of(under), green_of(over)),
                mix(blue_of(under), blue_of(over)));
 }
@@ -106,8 +116,8 @@ void fill_box(Dc& dc, const Box& box, Colour colour) {
     const long long top = std::max<long long>(box.top, dc.clip.top);
     const long long bottom = std::min<long long>(box.bottom, dc.clip.bottom);
     for (long long row = top; row < bottom && left < right; ++row) {
-        write_span(dc, static_cast<int>(left), static_cast<int>(right - 1),
-                   static_cast<int>(row), colour, r2_copypen);
+        write_span(dc, static_cast<int>(left), static_cast<int>(right - 1), static_cast<int>(row),
+                   colour, r2_copypen);
     }
 }
 
@@ -138,7 +148,9 @@ void draw_glyph(Dc& dc, const TextFrame& frame, const GlyphBitmap& glyph, long l
 
 }  // namespace
 
-long long text_cells_walked() { return cells_walked; }
+long long text_cells_walked() {
+    return cells_walked;
+}
 
 void text_out(Dc& dc, int x, int y, const char* bytes, int count) {
     record("text_out", {x, y, count}, bytes, bytes ? std::max(count, 0) : 0);
@@ -155,9 +167,9 @@ void text_out(Dc& dc, int x, int y, const char* bytes, int count) {
     const int cell_height = face->pixel_size();
     const int ascent = (cell_height * 7 + 4) / 8;
     const long long asked_width = spec.width < 0 ? -static_cast<long long>(spec.width) : spec.width;
-    const int byte_width = asked_width > 0
-                               ? static_cast<int>(std::min<long long>(asked_width, largest_byte_width))
-                               : (cell_height + 1) / 2;
+    const int byte_width =
+        asked_width > 0 ? static_cast<int>(std::min<long long>(asked_width, largest_byte_width))
+                        : (cell_height + 1) / 2;
 
     TextFrame frame{x, y, 0, 0, quarter_turns_of(spec.escapement)};
     const long long length = static_cast<long long>(byte_width) * count;

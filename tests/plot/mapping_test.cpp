@@ -1,8 +1,9 @@
 // Value-to-pixel mapping: rounding, logarithmic axes, and what lies outside the ordinary.
+#include "plot/mapping.h"
+
 #include <cmath>
 #include <limits>
 
-#include "plot/mapping.h"
 #include "tests/plot/plot_fixture.h"
 
 namespace {

@@ -39,17 +39,24 @@ TEST(SjisDecode, CharactersByTheirByteStructure) {
         // The sources are compiled to Shift-JIS: these literals are the system's bytes.
         {"katakana", "ベース", {{2, U'ベ', true}, {2, U'ー', true}, {2, U'ス', true}}},
         {"kanji and full-width", "回（", {{2, U'回', true}, {2, U'（', true}}},
-        {"half-width katakana", "\xa1\xb1\xdf", {{1, U'｡', true}, {1, U'ｱ', true}, {1, U'ﾟ', true}}},
+        {"half-width katakana",
+         "\xa1\xb1\xdf",
+         {{1, U'｡', true}, {1, U'ｱ', true}, {1, U'ﾟ', true}}},
         {"ideographic space", "\x81\x40", {{2, U'\u3000', true}}},
         {"lone lead byte at the end", "A\x81", {{1, U'A', true}, {1, 0, false}}},
         {"lead byte before a byte that is no second byte",
          "\x81 B",
          {{1, 0, false}, {1, U' ', true}, {1, U'B', true}}},
-        {"lead byte before a zero byte", std::string("\x82\0Z", 3),
+        {"lead byte before a zero byte",
+         std::string("\x82\0Z", 3),
          {{1, 0, false}, {1, 0, true}, {1, U'Z', true}}},
-        {"unassigned pair", "\x85\x40" "A", {{2, 0, false}, {1, U'A', true}}},
+        {"unassigned pair",
+         "\x85\x40"
+         "A",
+         {{2, 0, false}, {1, U'A', true}}},
         {"unassigned pair in the upper rows", "\xeb\x40", {{2, 0, false}}},
-        {"invalid single bytes", "\x80\xa0\xfd\xff",
+        {"invalid single bytes",
+         "\x80\xa0\xfd\xff",
          {{1, 0, false}, {1, 0, false}, {1, 0, false}, {1, 0, false}}},
     };
     for (const DecodeCase& c : cases) {

@@ -24,7 +24,7 @@ struct WidthCase {
 // inks its first and its last cell (so it is neither shorter nor longer than the rule says).
 TEST_F(CellsTest, HorizontalTextKeepsToItsCells) {
     const WidthCase cases[] = {
-        {"[deg]", 5, 1},   {"回路図", 6, 2}, {"gjpqy|", 6, 1}, {"Ie [mA]", 7, 1},
+        {"[deg]", 5, 1},  {"回路図", 6, 2}, {"gjpqy|", 6, 1}, {"Ie [mA]", 7, 1},
         {"ＷＭ漢", 6, 2}, {"ｱｲｳ", 3, 1},    {"W", 1, 1},
     };
     const int x = 13, y = 9;
@@ -89,9 +89,9 @@ TEST_F(CellsTest, CellsDoNotDependOnTheFace) {
         for (const Piece& p : c.pieces) {
             draw_text(3 + 8 * p.offset, 2, p.text, colour_black, text_horizontal);
         }
-        EXPECT_EQ(whole.picture(), pieces.picture()) << c.whole << "\n"
-                                                     << side_by_side(pieces.picture(),
-                                                                     whole.picture());
+        EXPECT_EQ(whole.picture(), pieces.picture())
+            << c.whole << "\n"
+            << side_by_side(pieces.picture(), whole.picture());
     }
 }
 
@@ -152,12 +152,24 @@ TEST_F(CellsTest, MissingGlyphBoxFillsItsCell) {
         int cell_bytes;
     };
     const BoxCase cases[] = {
-        {"unassigned pair", "A\x85\x40" "B", 1, 2},
-        {"unassigned pair of the upper rows", "A\xeb\x40" "B", 1, 2},
-        {"a private-use character the face lacks", "A\xf0\x40" "B", 1, 2},
+        {"unassigned pair",
+         "A\x85\x40"
+         "B",
+         1, 2},
+        {"unassigned pair of the upper rows",
+         "A\xeb\x40"
+         "B",
+         1, 2},
+        {"a private-use character the face lacks",
+         "A\xf0\x40"
+         "B",
+         1, 2},
         {"lone lead byte at the end", "AB\x81", 2, 1},
         {"lead byte before a space", "A\x81 B", 1, 1},
-        {"invalid single byte", "A\x80" "B", 1, 1},
+        {"invalid single byte",
+         "A\x80"
+         "B",
+         1, 1},
     };
     for (const BoxCase& c : cases) {
         Canvas canvas(80, 20);
@@ -168,8 +180,8 @@ TEST_F(CellsTest, MissingGlyphBoxFillsItsCell) {
         // The box is the same wherever it comes from: compare with the unassigned pair's box
         // (two-byte cells) or the invalid single byte's box (one-byte cells).
         Canvas reference(80, 20);
-        std::string same = "A" + std::string(c.cell_offset - 1, 'A') +
-                           (c.cell_bytes == 2 ? "\x85\x40" : "\x80");
+        std::string same =
+            "A" + std::string(c.cell_offset - 1, 'A') + (c.cell_bytes == 2 ? "\x85\x40" : "\x80");
         draw_text(0, 2, same.c_str(), colour_black, text_horizontal);
         for (int y = 0; y < 20; ++y) {
             for (int x = left; x <= right; ++x) {
@@ -180,7 +192,10 @@ TEST_F(CellsTest, MissingGlyphBoxFillsItsCell) {
     }
     // The text after the box keeps its place: "B" still starts at byte 3 of "A?B".
     Canvas after(80, 20);
-    draw_text(0, 2, "A\x85\x40" "B", colour_black, text_horizontal);
+    draw_text(0, 2,
+              "A\x85\x40"
+              "B",
+              colour_black, text_horizontal);
     Canvas alone(80, 20);
     draw_text(24, 2, "B", colour_black, text_horizontal);
     for (int y = 0; y < 20; ++y) {

@@ -1,5 +1,7 @@
 // The platform's text call: alignment, quarter turns, the background modes, the clip, long
 // texts and the glyph cache.
+#include "platform/text_out.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,7 +12,6 @@
 #include "draw/palette.h"
 #include "platform/font_face.h"
 #include "platform/gdi.h"
-#include "platform/text_out.h"
 #include "tests/text/text_fixture.h"
 
 namespace {
@@ -84,7 +85,8 @@ TEST_F(TextOutTest, AlignmentMovesTheReferencePoint) {
         write_transparent(reference, 50 + c.dx, 50 + c.dy, text, c.escapement,
                           c.escapement == 0 ? 0 : gdi::ta_baseline);
         EXPECT_EQ(aligned.picture(), reference.picture())
-            << c.name << "\n" << side_by_side(reference.picture(), aligned.picture());
+            << c.name << "\n"
+            << side_by_side(reference.picture(), aligned.picture());
         EXPECT_GT(aligned.count_of(colour_black), 0) << c.name;
     }
 }
@@ -103,12 +105,30 @@ TEST_F(TextOutTest, QuarterTurns) {
         std::function<gdi::Point(int u, int w)> place;
     };
     const Turn turns[] = {
-        {900, [&](int u, int w) { return gdi::Point{x + w, y - u - 1}; }},
-        {1800, [&](int u, int w) { return gdi::Point{x - u - 1, y - w - 1}; }},
-        {2700, [&](int u, int w) { return gdi::Point{x - w - 1, y + u}; }},
-        {3600, [&](int u, int w) { return gdi::Point{x + u, y + w}; }},
-        {-900, [&](int u, int w) { return gdi::Point{x - w - 1, y + u}; }},
-        {890, [&](int u, int w) { return gdi::Point{x + w, y - u - 1}; }},
+        {900,
+         [&](int u, int w) {
+             return gdi::Point{x + w, y - u - 1};
+         }},
+        {1800,
+         [&](int u, int w) {
+             return gdi::Point{x - u - 1, y - w - 1};
+         }},
+        {2700,
+         [&](int u, int w) {
+             return gdi::Point{x - w - 1, y + u};
+         }},
+        {3600,
+         [&](int u, int w) {
+             return gdi::Point{x + u, y + w};
+         }},
+        {-900,
+         [&](int u, int w) {
+             return gdi::Point{x - w - 1, y + u};
+         }},
+        {890,
+         [&](int u, int w) {
+             return gdi::Point{x + w, y - u - 1};
+         }},
     };
     for (const Turn& t : turns) {
         Canvas turned(size, size);

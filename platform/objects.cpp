@@ -1,0 +1,270 @@
+// The object table behind the handles, the stock objects, selection and deletion, and the
+// state setters of the device context.
+//
+// Handles are indexes into one fixed table. Slots 1..stock_slots hold the stock objects (the
+// handle of stock object n is n + 1); created objects take the free slots above them. Slot 0
+// is never used, so handle 0 means "no object". When the table is full a create call returns
+// 0; selecting 0 changes nothing and returns 0, so a drawing call made after a failed create
+// draws with whatever the device context had selected before.
+#include <algorithm>
+
+#include "platform/gdi.h"
+#include "platform/objects.h"
+
+namespace gdi {
+
+namespace {
+
+constexpr int table_size = 256;
+constexpr int stock_slots = 19;  // stock object codes 0..18
+constexpr int first_created = stock_slots + 1;
+
+// Stock object codes beyond those named in gdi.h.
+constexpr int ltgray_brush = 1;
+constexpr int gray_brush = 2;
+constexpr int dkgray_brush = 3;
+constexpr int black_brush = 4;
+constexpr int white_pen = 6;
+constexpr int null_pen = 8;
+constexpr int first_font_code = 10;
+constexpr int last_font_code = 17;
+
+struct ObjectTable {
+    GdiObject slots[table_size];
+    int live = 0;
+
+    ObjectTable() {
+        auto brush = [this](int code, Colour colour, bool hollow) {
+            GdiObject& o = slots[code + 1];
+            o.kind = ObjectKind::brush;
+            o.stock = true;
+            o.brush.colour = colour;
+            o.brush.hollow = hollow;
+        };
+        auto pen = [this](int code, int style, Colour colour) {
+            GdiObject& o = slots[code + 1];
+            o.kind = ObjectKind::pen;
+            o.stock = true;
+            o.pen.style = style;
+            o.pen.width = 0;
+            o.pen.colour = colour;
+        };
+        brush(white_brush, rgb(255, 255, 255), false);
+        brush(ltgray_brush, rgb(192, 192, 192), false);
+        brush(gray_brush, rgb(128, 128, 128), false);
+        brush(dkgray_brush, rgb(64, 64, 64), false);
+        brush(black_brush, rgb(0, 0, 0), false);
+        brush(null_brush, 0, true);
+        pen(white_pen, ps_solid, rgb(255, 255, 255));
+        pen(black_pen, ps_solid, rgb(0, 0, 0));
+        pen(null_pen, ps_null, 0);
+        // Every stock font is a logical font with all fields at their defaults; the text
+        // renderer decides what that looks like.
+        for (int code = first_font_code; code <= last_font_code; ++code) {
+            if (code == 15) continue;  // code 15 is the default palette, not a font
+            GdiObject& o = slots[code + 1];
+            o.kind = ObjectKind::font;
+            o.stock = true;
+        }
+    }
+};
+
+ObjectTable& table() {
+    static ObjectTable instance;
+    return instance;
+}
+
+GdiObject* slot_of(Handle handle) {
+    if (handle <= 0 || handle >= table_size) return nullptr;
+    GdiObject& o = table().slots[handle];
+    return o.kind == ObjectKind::none ? nullptr : &o;
+}
+
+// A free slot filled with the object, or 0 when the table is full.
+Handle add_object(const GdiObject& object) {
+    ObjectTable& t = table();
+    for (int i = first_created; i < table_size; ++i) {
+        if (t.slots[i].kind == ObjectKind::none) {
+            t.slots[i] = object;
+            t.slots[i].stock = false;
+            ++t.live;
+            return i;
+        }
+    }
+    return 0;
+}
+
+Rect intersect(const Rect& a, const Rect& b) {
+    Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    if (r.left >= r.right || r.top >= r.bottom) return Rect{};
+    return r;
+}
+
+Rect surface_rect(const Dc& dc) {
+    if (dc.surface == nullptr) return Rect{};
+    return Rect{0, 0, dc.surface->width, dc.surface->height};
+}
+
+}  // namespace
+
+const GdiObject* object_of(Handle handle) { return slot_of(handle); }
+
+Dc make_paint_dc(Surface& surface) {
+    Dc dc;
+    dc.surface = &surface;
+    dc.pen = black_pen + 1;
+    dc.brush = white_brush + 1;
+    dc.font = system_font + 1;
+    dc.rop2 = r2_copypen;
+    dc.current_x = 0;
+    dc.current_y = 0;
+    dc.clip = surface_rect(dc);
+    dc.text_colour = rgb(0, 0, 0);
+    dc.text_align = ta_left | ta_top | ta_noupdatecp;
+    dc.bk_mode = bk_opaque;
+    dc.bk_colour = rgb(255, 255, 255);
+    return dc;
+}
+
+Handle create_pen(int style, int width, Colour colour) {
+    record("create_pen", {style, width, colour});
+    GdiObject o;
+    o.kind = ObjectKind::pen;
+    o.pen.style = style;
+    o.pen.width = width;
+    o.pen.colour = colour & 0xffffffu;
+    return add_object(o);
+}
+
+Handle create_solid_brush(Colour colour) {
+    record("create_solid_brush", {colour});
+    GdiObject o;
+    o.kind = ObjectKind::brush;
+    o.brush.colour = colour & 0xffffffu;
+    return add_object(o);
+}
+
+Handle create_font(const FontSpec& spec) {
+    GdiObject o;
+    o.kind = ObjectKind::font;
+    o.font = spec;
+    o.font.face[sizeof o.font.face - 1] = '\0';  // the face name always ends inside the record
+    record("create_font",
+           {spec.height, spec.width, spec.escapement, spec.orientation, spec.weight, spec.italic,
+            spec.underline, spec.strike_out, spec.char_set, spec.out_precision,
+            spec.clip_precision, spec.quality, spec.pitch_and_family},
+           o.font.face);
+    return add_object(o);
+}
+
+Handle create_rect_rgn(int left, int top, int right, int bottom) {
+    record("create_rect_rgn", {left, top, right, bottom});
+    GdiObject o;
+    o.kind = ObjectKind::region;
+    // Swapped corners are put in order; a box without width or height is the empty region.
+    o.region = Rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                    std::max(top, bottom)};
+    if (o.region.left == o.region.right || o.region.top == o.region.bottom) o.region = Rect{};
+    return add_object(o);
+}
+
+Handle get_stock_object(int which) {
+    record("get_stock_object", {which});
+    if (which < 0 || which >= stock_slots) return 0;
+    return slot_of(which + 1) ? which + 1 : 0;
+}
+
+// Selecting a region sets the clip as select_clip_rgn does and returns 0: regions are not
+// replaced objects of the device context.
+Handle select_object(Dc& dc, Handle object) {
+    record("select_object", {object});
+    const GdiObject* o = slot_of(object);
+    if (o == nullptr) return 0;
+    Handle previous = 0;
+    switch (o->kind) {
+        case ObjectKind::pen:
+            previous = dc.pen;
+            dc.pen = object;
+            break;
+        case ObjectKind::brush:
+            previous = dc.brush;
+            dc.brush = object;
+            break;
+        case ObjectKind::font:
+            previous = dc.font;
+            dc.font = object;
+            break;
+        case ObjectKind::region:
+            dc.clip = intersect(o->region, surface_rect(dc));
+            break;
+        case ObjectKind::none:
+            break;
+    }
+    return previous;
+}
+
+bool delete_object(Handle object) {
+    record("delete_object", {object});
+    GdiObject* o = slot_of(object);
+    if (o == nullptr || o->stock) return false;
+    *o = GdiObject{};
+    --table().live;
+    return true;
+}
+
+int live_object_count() { return table().live; }
+
+int get_rop2(const Dc& dc) {
+    record("get_rop2", {});
+    return dc.rop2;
+}
+
+int set_rop2(Dc& dc, int mode) {
+    record("set_rop2", {mode});
+    const int previous = dc.rop2;
+    dc.rop2 = mode;
+    return previous;
+}
+
+int set_bk_mode(Dc& dc, int mode) {
+    record("set_bk_mode", {mode});
+    const int previous = dc.bk_mode;
+    dc.bk_mode = mode;
+    return previous;
+}
+
+Colour set_bk_color(Dc& dc, Colour colour) {
+    record("set_bk_color", {colour});
+    const Colour previous = dc.bk_colour;
+    dc.bk_colour = colour & 0xffffffu;
+    return previous;
+}
+
+Colour set_text_color(Dc& dc, Colour colour) {
+    record("set_text_color", {colour});
+    const Colour previous = dc.text_colour;
+    dc.text_colour = colour & 0xffffffu;
+    return previous;
+}
+
+int set_text_align(Dc& dc, int flags) {
+    record("set_text_align", {flags});
+    const int previous = dc.text_align;
+    dc.text_align = flags;
+    return previous;
+}
+
+// A handle that is no region (a pen, a freed slot) leaves the clip as it was.
+void select_clip_rgn(Dc& dc, Handle region) {
+    record("select_clip_rgn", {region});
+    if (region == 0) {
+        dc.clip = surface_rect(dc);
+        return;
+    }
+    const GdiObject* o = slot_of(region);
+    if (o == nullptr || o->kind != ObjectKind::region) return;
+    dc.clip = intersect(o->region, surface_rect(dc));
+}
+
+}  // namespace gdi

@@ -1,0 +1,115 @@
+// PNG output of a surface: 8-bit RGB through libpng.
+//
+// The picture is written to a temporary file in the destination's folder and renamed over the
+// destination only when it is complete, so a failed write leaves neither a partial picture
+// nor a temporary file behind, and an existing file at the path is kept.
+#include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace gdi {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const {
+        if (file) std::fclose(file);
+    }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Frees the libpng image state on every way out.
+struct ImageGuard {
+    png_image* image;
+    ~ImageGuard() { png_image_free(image); }
+};
+
+// Removes the temporary file unless the write succeeded.
+struct TemporaryFile {
+    std::string path;
+    bool keep = false;
+    ~TemporaryFile() {
+        if (!keep && !path.empty()) ::unlink(path.c_str());
+    }
+};
+
+bool fail(std::string* error, const std::string& message) {
+    if (error) *error = message;
+    return false;
+}
+
+std::string system_error(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+bool write_png(const Surface& surface, const std::string& path, std::string* error) {
+    if (surface.width <= 0 || surface.height <= 0) {
+        return fail(error, "cannot write an empty surface to " + path);
+    }
+    if (surface.pixels.size() !=
+        static_cast<std::size_t>(surface.width) * static_cast<std::size_t>(surface.height)) {
+        return fail(error, "the surface's pixels do not match its size");
+    }
+    if (path.empty()) return fail(error, "no file name given");
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        return fail(error, path + " is a directory");
+    }
+
+    TemporaryFile temporary;
+    std::vector<char> name(path.begin(), path.end());
+    const char suffix[] = ".tmp-XXXXXX";
+    name.insert(name.end(), suffix, suffix + sizeof suffix);  // with the zero byte
+    const int descriptor = ::mkstemp(name.data());
+    if (descriptor < 0) return fail(error, system_error("cannot create a file beside", path));
+    temporary.path = name.data();
+    File file(::fdopen(descriptor, "wb"));
+    if (!file) {
+        ::close(descriptor);
+        return fail(error, system_error("cannot open", temporary.path));
+    }
+
+    std::vector<png_byte> rgb_bytes(surface.pixels.size() * 3);
+    for (std::size_t i = 0; i < surface.pixels.size(); ++i) {
+        rgb_bytes[3 * i] = static_cast<png_byte>(red_of(surface.pixels[i]));
+        rgb_bytes[3 * i + 1] = static_cast<png_byte>(green_of(surface.pixels[i]));
+        rgb_bytes[3 * i + 2] = static_cast<png_byte>(blue_of(surface.pixels[i]));
+    }
+
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(surface.width);
+    image.height = static_cast<png_uint_32>(surface.height);
+    image.format = PNG_FORMAT_RGB;
+    ImageGuard guard{&image};
+    if (!png_image_write_to_stdio(&image, file.get(), 0, rgb_bytes.data(), 0, nullptr)) {
+        return fail(error, std::string("cannot encode ") + path + ": " + image.message);
+    }
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get())) {
+        return fail(error, system_error("cannot write", temporary.path));
+    }
+    std::FILE* raw = file.release();
+    if (std::fclose(raw) != 0) return fail(error, system_error("cannot write", temporary.path));
+    // mkstemp makes the file private; a picture gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(temporary.path.c_str(), 0666 & ~mask);
+    if (std::rename(temporary.path.c_str(), path.c_str()) != 0) {
+        return fail(error, system_error("cannot write", path));
+    }
+    temporary.keep = true;
+    return true;
+}
+
+}  // namespace gdi

@@ -1,0 +1,308 @@
+// Segments: the current position, line_to, polyline, dash patterns and wide pens.
+//
+// A one-pixel segment sets one pixel per step along its major axis (x when |dx| > |dy|, y
+// otherwise), from its first point up to but not including its last. At major-axis step i the
+// minor coordinate is the ideal value rounded to the nearest integer, an exact half going to
+// the smaller coordinate, so a segment and its reverse set the same pixels apart from their
+// end points.
+//
+// Segments are clipped analytically: the first and last step whose pixel lies inside the clip
+// are found in exact integer arithmetic before the walk, and the walk visits only those, so a
+// segment between far-away points costs only the pixels it shows, and shows exactly the pixels
+// of the unclipped segment that lie inside the clip. The dash phase is the step number itself,
+// so clipping never shifts it.
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/gdi.h"
+#include "platform/objects.h"
+#include "platform/raster.h"
+
+namespace gdi {
+
+namespace {
+
+__extension__ typedef __int128 wide_int;
+
+// A box of pixels in 64-bit coordinates: columns left..right-1, rows top..bottom-1.
+struct Box {
+    long long left;
+    long long top;
+    long long right;
+    long long bottom;
+};
+
+wide_int floor_div(wide_int a, wide_int b) {
+    wide_int q = a / b;
+    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+// The smallest i in lo..hi for which `holds` is true, where `holds` is false up to some step
+// and true from there on; hi + 1 when it holds nowhere.
+template <class Predicate>
+long long first_holding(long long lo, long long hi, Predicate holds) {
+    while (lo <= hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (holds(mid)) {
+            hi = mid - 1;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+// The largest i in lo..hi for which `holds` is true, where it is true up to some step and false
+// from there on; lo - 1 when it holds nowhere.
+template <class Predicate>
+long long last_holding(long long lo, long long hi, Predicate holds) {
+    while (lo <= hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (holds(mid)) {
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    return hi;
+}
+
+// Visits, in drawing order, the pixels of the steps of the segment (x1, y1) -> (x2, y2) that
+// lie in the box: steps 0..n-1, or 0..n with the last point. visit(x, y, step).
+template <class Visit>
+void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box, Visit visit) {
+    const long long dx = static_cast<long long>(x2) - x1;
+    const long long dy = static_cast<long long>(y2) - y1;
+    const bool x_major = std::llabs(dx) > std::llabs(dy);
+    const long long a1 = x_major ? x1 : y1;  // major axis
+    const long long b1 = x_major ? y1 : x1;  // minor axis
+    const long long da = x_major ? dx : dy;
+    const long long db = x_major ? dy : dx;
+    const long long n = std::llabs(da);
+    const long long sa = da < 0 ? -1 : 1;
+    const long long a_min = x_major ? box.left : box.top;
+    const long long a_max = (x_major ? box.right : box.bottom) - 1;
+    const long long b_min = x_major ? box.top : box.left;
+    const long long b_max = (x_major ? box.bottom : box.right) - 1;
+
+    long long lo = 0;
+    long long hi = with_last ? n : n - 1;
+    if (sa > 0) {
+        lo = std::max(lo, a_min - a1);
+        hi = std::min(hi, a_max - a1);
+    } else {
+        lo = std::max(lo, a1 - a_max);
+        hi = std::min(hi, a1 - a_min);
+    }
+    if (lo > hi) return;
+    if (n == 0) {
+        if (b1 >= b_min && b1 <= b_max) visit(x1, y1, 0LL);
+        return;
+    }
+
+    // minor(i) = round(i * db / n) with halves down = floor((2 i db + n - 1) / 2n).
+    const wide_int denominator = static_cast<wide_int>(2) * n;
+    auto minor_at = [&](long long i) {
+        return b1 + static_cast<long long>(floor_div(
+                        static_cast<wide_int>(2) * i * db + (n - 1), denominator));
+    };
+    // The minor coordinate moves monotonically with the step, so the steps inside the minor
+    // range are one run.
+    if (db >= 0) {
+        lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
+        if (lo > hi) return;
+        hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
+    } else {
+        lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
+        if (lo > hi) return;
+        hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
+    }
+    if (lo > hi) return;
+
+    // Walk lo..hi with the remainder of the rounding division kept incrementally.
+    const long long d = 2 * n;
+    const wide_int start = static_cast<wide_int>(2) * lo * db + (n - 1);
+    long long q = static_cast<long long>(floor_div(start, d));
+    long long r = static_cast<long long>(start - static_cast<wide_int>(q) * d);
+    for (long long i = lo; i <= hi; ++i) {
+        const long long a = a1 + sa * i;
+        const long long b = b1 + q;
+        visit(static_cast<int>(x_major ? a : b), static_cast<int>(x_major ? b : a), i);
+        r += 2 * db;
+        if (r >= d) {
+            r -= d;
+            ++q;
+        } else if (r < 0) {
+            r += d;
+            --q;
+        }
+    }
+}
+
+Box box_of(const Rect& r) { return Box{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+StrokePen stroke_pen_of(const Dc& dc) {
+    StrokePen pen;
+    const GdiObject* o = object_of(dc.pen);
+    PenObject source;  // the stock black one-pixel pen
+    if (o != nullptr && o->kind == ObjectKind::pen) source = o->pen;
+    pen.colour = source.colour;
+    pen.visible = source.style != ps_null;
+    pen.cosmetic = source.width <= 1;
+    pen.width = pen.cosmetic ? 1 : std::min(source.width, largest_pen_width);
+    const bool dashed = source.style >= ps_dash && source.style <= ps_dashdotdot;
+    pen.style = pen.cosmetic && dashed ? source.style : ps_solid;
+    return pen;
+}
+
+// The run lengths in pixels, starting with an "on" run; each pattern has a period of 24 or 6.
+bool dash_on(int style, long long step) {
+    static constexpr int dash[] = {18, 6};
+    static constexpr int dot[] = {3, 3};
+    static constexpr int dashdot[] = {9, 6, 3, 6};
+    static constexpr int dashdotdot[] = {9, 3, 3, 3, 3, 3};
+    const int* runs = nullptr;
+    int count = 0;
+    switch (style) {
+        case ps_dash:
+            runs = dash;
+            count = 2;
+            break;
+        case ps_dot:
+            runs = dot;
+            count = 2;
+            break;
+        case ps_dashdot:
+            runs = dashdot;
+            count = 4;
+            break;
+        case ps_dashdotdot:
+            runs = dashdotdot;
+            count = 6;
+            break;
+        default:
+            return true;
+    }
+    int period = 0;
+    for (int k = 0; k < count; ++k) period += runs[k];
+    long long at = step % period;
+    if (at < 0) at += period;
+    for (int k = 0; k < count; ++k) {
+        if (at < runs[k]) return k % 2 == 0;
+        at -= runs[k];
+    }
+    return true;
+}
+
+void stroke_band(Dc& dc, const std::vector<Point>& pixels, const StrokePen& pen) {
+    const Rect area = drawable_area(dc);
+    if (area.left >= area.right || pixels.empty()) return;
+    const int before = pen.width / 2;
+    const int after = pen.width - 1 - before;
+    struct Span {
+        int y;
+        int x0;
+        int x1;
+    };
+    std::vector<Span> spans;
+    for (const Point& p : pixels) {
+        const long long x0 = std::max<long long>(static_cast<long long>(p.x) - before, area.left);
+        const long long x1 =
+            std::min<long long>(static_cast<long long>(p.x) + after, area.right - 1);
+        if (x0 > x1) continue;
+        const long long y0 = std::max<long long>(static_cast<long long>(p.y) - before, area.top);
+        const long long y1 =
+            std::min<long long>(static_cast<long long>(p.y) + after, area.bottom - 1);
+        for (long long y = y0; y <= y1; ++y) {
+            spans.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1)});
+        }
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
+        return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
+    });
+    // Overlapping and touching spans of a row merge, so every pixel is written once even in
+    // a mix mode that is not idempotent.
+    std::size_t k = 0;
+    while (k < spans.size()) {
+        Span merged = spans[k++];
+        while (k < spans.size() && spans[k].y == merged.y && spans[k].x0 <= merged.x1 + 1) {
+            merged.x1 = std::max(merged.x1, spans[k].x1);
+            ++k;
+        }
+        write_span(dc, merged.x0, merged.x1, merged.y, pen.colour, dc.rop2);
+    }
+}
+
+void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
+    if (!pen.visible || points == nullptr || count < 2 || dc.surface == nullptr) return;
+    const Rect area = drawable_area(dc);
+    if (area.left >= area.right) return;
+
+    if (!pen.cosmetic) {
+        // Pixels whose block can reach the clip: the clip grown by the block's reach.
+        const int before = pen.width / 2;
+        const int after = pen.width - 1 - before;
+        const Box reach{static_cast<long long>(area.left) - after,
+                        static_cast<long long>(area.top) - after,
+                        static_cast<long long>(area.right) + before,
+                        static_cast<long long>(area.bottom) + before};
+        std::vector<Point> pixels;
+        for (int k = 0; k + 1 < count; ++k) {
+            walk_segment(points[k].x, points[k].y, points[k + 1].x, points[k + 1].y, true, reach,
+                         [&](int x, int y, long long) { pixels.push_back({x, y}); });
+        }
+        stroke_band(dc, pixels, pen);
+        return;
+    }
+
+    const Box box = box_of(area);
+    const bool opaque_gaps = dc.bk_mode == bk_opaque;
+    long long first_step = 0;  // the dash counter at the segment's first point
+    for (int k = 0; k + 1 < count; ++k) {
+        const Point a = points[k];
+        const Point b = points[k + 1];
+        walk_segment(a.x, a.y, b.x, b.y, false, box, [&](int x, int y, long long step) {
+            if (dash_on(pen.style, first_step + step)) {
+                write_pixel(dc, x, y, pen.colour, dc.rop2);
+            } else if (opaque_gaps) {
+                write_pixel(dc, x, y, dc.bk_colour, dc.rop2);
+            }
+        });
+        const long long dx = std::llabs(static_cast<long long>(b.x) - a.x);
+        const long long dy = std::llabs(static_cast<long long>(b.y) - a.y);
+        first_step += std::max(dx, dy);
+    }
+}
+
+void move_to_ex(Dc& dc, int x, int y, Point* previous) {
+    record("move_to_ex", {x, y});
+    if (previous != nullptr) *previous = Point{dc.current_x, dc.current_y};
+    dc.current_x = x;
+    dc.current_y = y;
+}
+
+void line_to(Dc& dc, int x, int y) {
+    record("line_to", {x, y});
+    const Point path[2] = {{dc.current_x, dc.current_y}, {x, y}};
+    stroke_path(dc, path, 2, stroke_pen_of(dc));
+    dc.current_x = x;
+    dc.current_y = y;
+}
+
+// A negative count or no points draws nothing; the current position is neither used nor
+// changed.
+void polyline(Dc& dc, const Point* points, int count) {
+    std::vector<long long> args;
+    args.push_back(count);
+    for (int k = 0; points != nullptr && k < count; ++k) {
+        args.push_back(points[k].x);
+        args.push_back(points[k].y);
+    }
+    record_args("polyline", args);
+    stroke_path(dc, points, count, stroke_pen_of(dc));
+}
+
+}  // namespace gdi
