@@ -99,8 +99,9 @@ void value_circle(GraphFrame& frame, double x, double y, double r, int colour);
 void value_disc(GraphFrame& frame, double x, double y, double r, int colour);
 // Dots around (cx, cy) at every step degrees from 0 while below 360, in curve slot 7; cx, cy
 // and r are value coordinates. A step that is not above 0 (or NaN) draws nothing; a step
-// below dotted_circle_min_step degrees is taken as that step.
-constexpr double dotted_circle_min_step = 0.001;
+// below dotted_circle_min_step degrees is taken as that step (36000 dots, closer than a pixel
+// on any circle that fits the window).
+constexpr double dotted_circle_min_step = 0.01;
 void dotted_circle(GraphFrame& frame, double cx, double cy, double r, double step, int colour);
 // Right-pointing arrow outside the plot area whose tip touches the left edge at the row
 // map_y_linear(y).

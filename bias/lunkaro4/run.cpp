@@ -1,6 +1,6 @@
 // Lunkaro4's run: the fixed-bias network.
 #include "bias/bias_run.h"
-#include "bias/run_sequence.h"
+#include "bias/shared_run/run_sequence.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Lunkaro5's run: the current-feedback network.
 #include "bias/bias_run.h"
-#include "bias/run_sequence.h"
+#include "bias/shared_run/run_sequence.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 // The pen primitives and the connect operations, as exact pixels on small surfaces.
 #include <cstring>
 #include <limits>
+#include <vector>
 
+#include "platform/recorder.h"
 #include "plot/mapping.h"
 #include "tests/plot/plot_fixture.h"
 #include "tests/support/canvas.h"
@@ -176,6 +178,34 @@ TEST_F(PenTest, SlotsOutsideTheTableAndSamplesWithoutAPixelDrawNothing) {
     EXPECT_EQ(frame.last_value[0], 0.0);
     connect_line(frame, 0.0, 2.0, 0.0, 2, 0);
     EXPECT_EQ(canvas.picture()[9], "7222777777");
+}
+
+TEST_F(PenTest, FrameLineTakesItsPenFromTheFramesDashAndWidth) {
+    struct Case {
+        int line_dash, line_width;
+        long long style, width;  // of the platform pen
+    };
+    const Case cases[] = {
+        {0, 0, gdi::ps_solid, 1},  {1, 0, gdi::ps_dot, 1},    {2, 0, gdi::ps_dashdot, 1},
+        {3, 0, gdi::ps_dash, 1},   {0, 1, gdi::ps_solid, 2},  {3, 1, gdi::ps_dash, 2},
+        {4, 0, gdi::ps_solid, 1},  {-1, 0, gdi::ps_solid, 1}, {0, 2, gdi::ps_solid, 1},
+        {0, -1, gdi::ps_solid, 1},
+    };
+    for (const Case& c : cases) {
+        frame.line_dash = c.line_dash;
+        frame.line_width = c.line_width;
+        gdi::Recorder recorder;
+        gdi::set_recorder(&recorder);
+        frame_line(frame, 1, 1, 5, 1, 2);
+        gdi::set_recorder(nullptr);
+        std::vector<std::vector<long long>> pens;
+        for (const gdi::Call& call : recorder.calls) {
+            if (call.op == "create_pen") pens.push_back(call.args);
+        }
+        ASSERT_EQ(pens.size(), 1u);
+        EXPECT_EQ(pens[0][0], c.style) << c.line_dash << " " << c.line_width;
+        EXPECT_EQ(pens[0][1], c.width) << c.line_dash << " " << c.line_width;
+    }
 }
 
 TEST_F(PenTest, PenMoveSlot0IsPenMoveInSlotZero) {

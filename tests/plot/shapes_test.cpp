@@ -89,7 +89,7 @@ TEST_F(ShapeTest, DottedCircleWithoutAUsableStepEndsInBoundedTime) {
         dotted_circle(f, 25.0, 25.0, 10.0, step, 1);
         EXPECT_EQ(canvas.count_of(1), 0);
     }
-    // A step far below the finest one is taken as the finest: 360 / 0.001 dots.
+    // A step far below the finest one is taken as the finest: 360 / 0.01 dots.
     Canvas canvas(50, 50);
     GraphFrame f = pixel_frame(0, 49, 49, 49, 0, 49, 0, 49);
     gdi::Recorder recorder;
@@ -98,7 +98,7 @@ TEST_F(ShapeTest, DottedCircleWithoutAUsableStepEndsInBoundedTime) {
     gdi::set_recorder(nullptr);
     int pixels = 0;
     for (const gdi::Call& call : recorder.calls) pixels += call.op == "set_pixel";
-    EXPECT_EQ(pixels, 360000);
+    EXPECT_EQ(pixels, 36000);
 }
 
 TEST_F(ShapeTest, LevelArrowPointsAtTheRowFromOutsideTheLeftEdge) {

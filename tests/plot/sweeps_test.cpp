@@ -1,9 +1,12 @@
 // The curve sweeps: stepping, end test, decimation, first_value, the forward-and-back and
 // geometric sweeps, the plot entry's dispatch, and the limits of bad input.
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <vector>
 
+#include "diag/console.h"
 #include "platform/recorder.h"
 #include "plot/legend.h"
 #include "plot/mapping.h"
@@ -213,6 +216,37 @@ TEST_F(SweepTest, PlotCurveWritesTheSubtitleAfterEveryCurve) {
     EXPECT_EQ(captions[0][0], 374);
     EXPECT_EQ(captions[0][1], 25);
     EXPECT_EQ(curve_count, 3);
+}
+
+TEST_F(SweepTest, TheFrameIsDrawnForTheFirstCurveOfARunOnly) {
+    std::memset(&main_graph, 0, sizeof main_graph);
+    curve_count = 0;
+    settings.transfer_y_min = 0.0;
+    settings.transfer_y_max = 2.0;
+    settings.x_divisions = 8;
+    settings.y_divisions = 6;
+    std::snprintf(settings.title, sizeof settings.title, "frame title");
+    auto titles_while = [this](int curves) {
+        gdi::Recorder recorder;
+        gdi::set_recorder(&recorder);
+        for (int i = 0; i < curves; ++i) plot_curve(1, recording_callback, settings);
+        gdi::set_recorder(nullptr);
+        int n = 0;
+        for (const gdi::Call& call : recorder.calls) n += call.text == "frame title";
+        return n;
+    };
+    EXPECT_EQ(titles_while(3), 1);
+    EXPECT_EQ(main_graph.width, 400) << "set up for kind 1";
+    EXPECT_EQ(main_graph.x_min, 0.4);
+    EXPECT_EQ(curve_count, 3);
+    EXPECT_EQ(seen_x.size(), 3 * 250u);
+    std::FILE* bell = std::tmpfile();
+    std::FILE* saved = console_err;
+    console_err = bell;
+    end_run();
+    console_err = saved;
+    std::fclose(bell);
+    EXPECT_EQ(titles_while(1), 1) << "the next run draws its frame again";
 }
 
 struct BadRange {

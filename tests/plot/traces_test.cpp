@@ -101,7 +101,8 @@ TEST_F(TraceTest, EachTraceStyleDrawsItsOwnWay) {
                 return 0.0;
             },
             settings, 2);
-        Picture rows(local.picture().begin() + 5, local.picture().begin() + 9);
+        const Picture all = local.picture();
+        Picture rows(all.begin() + 5, all.begin() + 9);
         EXPECT_EQ(rows, c.rows5to8) << "style " << c.style << "\n"
                                     << side_by_side(c.rows5to8, rows);
         EXPECT_EQ(local.count_of(2) > 0, c.style == 0 || c.style == 2 || c.style >= 4) << c.style;

@@ -1,4 +1,4 @@
-#include "bias/run_sequence.h"
+#include "bias/shared_run/run_sequence.h"
 
 #include <cstring>
 
