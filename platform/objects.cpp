@@ -6,10 +6,11 @@
 // is never used, so handle 0 means "no object". When the table is full a create call returns
 // 0; selecting 0 changes nothing and returns 0, so a drawing call made after a failed create
 // draws with whatever the device context had selected before.
+#include "platform/objects.h"
+
 #include <algorithm>
 
 #include "platform/gdi.h"
-#include "platform/objects.h"
 
 namespace gdi {
 
@@ -108,7 +109,9 @@ Rect surface_rect(const Dc& dc) {
 
 }  // namespace
 
-const GdiObject* object_of(Handle handle) { return slot_of(handle); }
+const GdiObject* object_of(Handle handle) {
+    return slot_of(handle);
+}
 
 Dc make_paint_dc(Surface& surface) {
     Dc dc;
@@ -152,8 +155,8 @@ Handle create_font(const FontSpec& spec) {
     o.font.face[sizeof o.font.face - 1] = '\0';  // the face name always ends inside the record
     record("create_font",
            {spec.height, spec.width, spec.escapement, spec.orientation, spec.weight, spec.italic,
-            spec.underline, spec.strike_out, spec.char_set, spec.out_precision,
-            spec.clip_precision, spec.quality, spec.pitch_and_family},
+            spec.underline, spec.strike_out, spec.char_set, spec.out_precision, spec.clip_precision,
+            spec.quality, spec.pitch_and_family},
            o.font.face);
     return add_object(o);
 }
@@ -213,7 +216,9 @@ bool delete_object(Handle object) {
     return true;
 }
 
-int live_object_count() { return table().live; }
+int live_object_count() {
+    return table().live;
+}
 
 int get_rop2(const Dc& dc) {
     record("get_rop2", {});

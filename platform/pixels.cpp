@@ -58,8 +58,12 @@ void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode) {
     counts.pixels += right - left + 1;
 }
 
-PixelCounts pixel_counts() { return counts; }
+PixelCounts pixel_counts() {
+    return counts;
+}
 
-void reset_pixel_counts() { counts = PixelCounts{}; }
+void reset_pixel_counts() {
+    counts = PixelCounts{};
+}
 
 }  // namespace gdi

@@ -104,12 +104,17 @@ void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box
     // minor(i) = round(i * db / n) with halves down = floor((2 i db + n - 1) / 2n).
     const wide_int denominator = static_cast<wide_int>(2) * n;
     auto minor_at = [&](long long i) {
-        return b1 + static_cast<long long>(floor_div(
-                        static_cast<wide_int>(2) * i * db + (n - 1), denominator));
+        return b1 + static_cast<long long>(
+                        floor_div(static_cast<wide_int>(2) * i * db + (n - 1), denominator));
     };
     // The minor coordinate moves monotonically with the step, so the steps inside the minor
-    // range are one run.
-    if (db >= 0) {
+    // range are one run; when both ends of the run are inside, all of it is.
+    const long long minor_lo = minor_at(lo), minor_hi = minor_at(hi);
+    const bool all_inside = std::min(minor_lo, minor_hi) >= b_min &&
+                            std::max(minor_lo, minor_hi) <= b_max;
+    if (all_inside) {
+        // nothing to cut
+    } else if (db >= 0) {
         lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
         if (lo > hi) return;
         hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
@@ -140,7 +145,9 @@ void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box
     }
 }
 
-Box box_of(const Rect& r) { return Box{r.left, r.top, r.right, r.bottom}; }
+Box box_of(const Rect& r) {
+    return Box{r.left, r.top, r.right, r.bottom};
+}
 
 }  // namespace
 
@@ -220,9 +227,8 @@ void stroke_band(Dc& dc, const std::vector<Point>& pixels, const StrokePen& pen)
             spans.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1)});
         }
     }
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
-        return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-    });
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
     // Overlapping and touching spans of a row merge, so every pixel is written once even in
     // a mix mode that is not idempotent.
     std::size_t k = 0;
@@ -252,7 +258,9 @@ void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
         std::vector<Point> pixels;
         for (int k = 0; k + 1 < count; ++k) {
             walk_segment(points[k].x, points[k].y, points[k + 1].x, points[k + 1].y, true, reach,
-                         [&](int x, int y, long long) { pixels.push_back({x, y}); });
+                         [&](int x, int y, long long) {
+                             pixels.push_back({x, y});
+                         });
         }
         stroke_band(dc, pixels, pen);
         return;

@@ -48,14 +48,57 @@ void fill_area(Dc& dc, long long x0, long long y0, long long x1, long long y1, C
     }
 }
 
-// The ring of the ellipse inscribed in the box x0..x1 by y0..y1 (inclusive, each at least 3
-// wide), walked one quadrant at a time and mirrored: a closed 8-connected ring touching all
-// four sides. Sorted by row, then column, each pixel once.
+void sort_ring(std::vector<Point>& ring) {
+    std::sort(ring.begin(), ring.end(),
+              [](const Point& p, const Point& q) { return p.y != q.y ? p.y < q.y : p.x < q.x; });
+    ring.erase(std::unique(ring.begin(), ring.end(),
+                           [](const Point& p, const Point& q) { return p.x == q.x && p.y == q.y; }),
+               ring.end());
+}
+
+// The ring of the ellipse inscribed in the box x0..x1 by y0..y1 (inclusive, each side at
+// least 3 pixels): a closed 8-connected ring touching all four sides, symmetric about both
+// middle lines, sorted by row, then column, each pixel once.
+//
+// A box of odd width and height has a centre pixel: one quadrant of the ellipse with radii
+// (w-1)/2 and (h-1)/2 about it is walked pixel by pixel, always taking the step whose error
+// term keeps nearest the curve, and mirrored; for circles this is the classic midpoint circle.
+// Any other box is walked the same way between its corners, the two halves of the ring one
+// pixel apart where the side is even.
 std::vector<Point> ellipse_ring(long long x0, long long y0, long long x1, long long y1) {
     std::vector<Point> ring;
     auto put = [&ring](long long x, long long y) {
         ring.push_back({static_cast<int>(x), static_cast<int>(y)});
     };
+    if ((x1 - x0) % 2 == 0 && (y1 - y0) % 2 == 0) {
+        const long long a = (x1 - x0) / 2, b = (y1 - y0) / 2;
+        const long long xm = x0 + a, ym = y0 + b;
+        long long x = -a, y = 0;
+        long long err = x * (2 * b * b + x) + b * b;
+        do {
+            put(xm - x, ym + y);
+            put(xm + x, ym + y);
+            put(xm + x, ym - y);
+            put(xm - x, ym - y);
+            const long long e2 = 2 * err;
+            if (e2 >= (x * 2 + 1) * b * b) {
+                ++x;
+                err += (x * 2 + 1) * b * b;
+            }
+            if (e2 <= (y * 2 + 1) * a * a) {
+                ++y;
+                err += (y * 2 + 1) * a * a;
+            }
+        } while (x <= 0);
+        // A narrow ellipse stops early: finish its tips.
+        while (y < b) {
+            ++y;
+            put(xm, ym + y);
+            put(xm, ym - y);
+        }
+        sort_ring(ring);
+        return ring;
+    }
     long long a = x1 - x0;
     const long long b = y1 - y0;
     long long b1 = b & 1;
@@ -85,18 +128,14 @@ std::vector<Point> ellipse_ring(long long x0, long long y0, long long x1, long l
             err += dx;
         }
     } while (x0 <= x1);
-    // A flat ellipse stops early: finish its tips.
-    while (y0 - y1 < b) {
+    // A narrow ellipse stops early: finish its tips.
+    while (y0 - y1 <= b) {
         put(x0 - 1, y0);
         put(x1 + 1, y0++);
         put(x0 - 1, y1);
         put(x1 + 1, y1--);
     }
-    std::sort(ring.begin(), ring.end(),
-              [](const Point& p, const Point& q) { return p.y != q.y ? p.y < q.y : p.x < q.x; });
-    ring.erase(std::unique(ring.begin(), ring.end(),
-                           [](const Point& p, const Point& q) { return p.x == q.x && p.y == q.y; }),
-               ring.end());
+    sort_ring(ring);
     return ring;
 }
 
@@ -170,10 +209,10 @@ void rectangle(Dc& dc, int left, int top, int right, int bottom) {
 }
 
 // A box 2 pixels or less wide or high is drawn as the rectangle of that box. Otherwise the
-// outline is the ring of the inscribed ellipse (for a circle of odd diameter the classic
-// midpoint circle), and the brush paints the pixels between the ring's left and right sides on
-// every row. A dash style draws the ring solid; a wide pen draws its band around the ring.
-// A box wider or higher than 65536 pixels draws nothing.
+// outline is the ring of the inscribed ellipse (for a circle the classic midpoint circle), and the
+// brush paints the pixels between the ring's left and right sides on every row. A dash style draws
+// the ring solid; a wide pen draws its band around the ring. A box wider or higher than 65536
+// pixels draws nothing.
 void ellipse(Dc& dc, int left, int top, int right, int bottom) {
     record("ellipse", {left, top, right, bottom});
     if (dc.surface == nullptr) return;
@@ -183,9 +222,9 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         return;
     }
     if (box.width() > largest_ellipse_side || box.height() > largest_ellipse_side) return;
-    const std::vector<Point> ring = ellipse_ring(box.left, box.top,
-                                                 static_cast<long long>(box.right) - 1,
-                                                 static_cast<long long>(box.bottom) - 1);
+    const std::vector<Point> ring =
+        ellipse_ring(box.left, box.top, static_cast<long long>(box.right) - 1,
+                     static_cast<long long>(box.bottom) - 1);
     Colour brush = 0;
     if (brush_colour_of(dc, brush)) {
         // The ring is symmetric about the box's middle column; on each row the interior lies

@@ -33,7 +33,9 @@ void append_text(std::string& out, const std::string& text) {
 
 }  // namespace
 
-void set_recorder(Recorder* recorder) { installed = recorder; }
+void set_recorder(Recorder* recorder) {
+    installed = recorder;
+}
 
 // A null text records no text; a negative length takes the text up to its zero byte.
 void record(const char* op, std::initializer_list<long long> args, const char* text,

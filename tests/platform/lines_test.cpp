@@ -30,7 +30,7 @@ PixelSet ideal_pixels(int x1, int y1, int x2, int y2) {
         const int d = x_major ? dy : dx;
         const int num = i * d;
         int k = num >= 0 ? num / n : -((-num + n - 1) / n);  // floor
-        const int below = 2 * (num - k * n);                   // distance to k, times 2n
+        const int below = 2 * (num - k * n);                 // distance to k, times 2n
         const int above = 2 * ((k + 1) * n - num);
         if (above < below) ++k;
         const int step = (x_major ? dx : dy) > 0 ? i : -i;
@@ -98,8 +98,7 @@ TEST(LinesTest, PolylineKeepsTheCurrentPositionAndSkipsShortLists) {
     gdi::polyline(canvas.dc, points, 3);
     EXPECT_EQ(canvas.dc.current_x, 2);
     EXPECT_EQ(canvas.dc.current_y, 3);
-    EXPECT_PICTURE(canvas, (std::vector<std::string>{"00000", "77770", "77770", "77770",
-                                                     "77777"}));
+    EXPECT_PICTURE(canvas, (std::vector<std::string>{"00000", "77770", "77770", "77770", "77777"}));
 }
 
 // A clipped segment sets exactly the pixels of the unclipped one that lie inside the clip.

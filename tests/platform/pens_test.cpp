@@ -121,22 +121,57 @@ TEST(WidePenTest, TwoPixelBandsAndCaps) {
         Rows picture;
     };
     const Case cases[] = {
-        {2, 5, 6, 5, 2, gdi::ps_solid,
+        {2,
+         5,
+         6,
+         5,
+         2,
+         gdi::ps_solid,
          {"77777777", "77777777", "77777777", "77777777", "70000007", "70000007", "77777777"}},
-        {6, 5, 2, 5, 2, gdi::ps_solid,
+        {6,
+         5,
+         2,
+         5,
+         2,
+         gdi::ps_solid,
          {"77777777", "77777777", "77777777", "77777777", "70000007", "70000007", "77777777"}},
-        {3, 1, 3, 4, 2, gdi::ps_solid,
+        {3,
+         1,
+         3,
+         4,
+         2,
+         gdi::ps_solid,
          {"77007777", "77007777", "77007777", "77007777", "77007777", "77777777", "77777777"}},
-        {3, 3, 3, 3, 2, gdi::ps_solid,
+        {3,
+         3,
+         3,
+         3,
+         2,
+         gdi::ps_solid,
          {"77777777", "77777777", "77007777", "77007777", "77777777", "77777777", "77777777"}},
         // A dash style wider than one pixel draws solid.
-        {2, 5, 6, 5, 2, gdi::ps_dot,
+        {2,
+         5,
+         6,
+         5,
+         2,
+         gdi::ps_dot,
          {"77777777", "77777777", "77777777", "77777777", "70000007", "70000007", "77777777"}},
         // Three pixels: one on each side of the ideal line.
-        {2, 3, 5, 3, 3, gdi::ps_solid,
+        {2,
+         3,
+         5,
+         3,
+         3,
+         gdi::ps_solid,
          {"77777777", "77777777", "70000007", "70000007", "70000007", "77777777", "77777777"}},
         // A diagonal: the 2 x 2 block at every pixel of the line, both ends included.
-        {2, 2, 5, 5, 2, gdi::ps_solid,
+        {2,
+         2,
+         5,
+         5,
+         2,
+         gdi::ps_solid,
          {"77777777", "70077777", "70007777", "77000777", "77700077", "77770077", "77777777"}},
     };
     for (const Case& c : cases) {
@@ -157,8 +192,8 @@ TEST(WidePenTest, EachPixelOfABandIsWrittenOnce) {
     gdi::set_rop2(canvas.dc, gdi::r2_xorpen);
     const gdi::Point points[4] = {{1, 2}, {6, 2}, {6, 4}, {1, 2}};
     gdi::polyline(canvas.dc, points, 4);
-    EXPECT_PICTURE(canvas, (Rows{"77777777", "00000007", "00000007", "77000007", "77770007",
-                                 "77777777"}));
+    EXPECT_PICTURE(canvas,
+                   (Rows{"77777777", "00000007", "00000007", "77000007", "77770007", "77777777"}));
 }
 
 TEST(WidePenTest, HugeWideSegmentIsBounded) {
@@ -185,10 +220,10 @@ TEST(MixModeTest, EachModeCombinesPenAndPixel) {
         {gdi::r2_not, ~pixel & 0xFFFFFFu},
         {gdi::r2_xorpen, pen ^ pixel},
         {gdi::r2_nop, pixel},
-        {9, pen & pixel},                     // mask pen
-        {15, pen | pixel},                    // merge pen
-        {4, ~pen & 0xFFFFFFu},                // not copy pen
-        {0, pen},                             // not a mix mode: copies the pen
+        {9, pen & pixel},       // mask pen
+        {15, pen | pixel},      // merge pen
+        {4, ~pen & 0xFFFFFFu},  // not copy pen
+        {0, pen},               // not a mix mode: copies the pen
         {99, pen},
     };
     for (const Case& c : cases) {

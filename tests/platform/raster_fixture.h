@@ -44,10 +44,9 @@ struct RasterCanvas : Canvas {
 };
 
 // Expects the whole canvas to show the picture.
-#define EXPECT_PICTURE(canvas, expected)                                    \
-    do {                                                                    \
-        const std::vector<std::string> expected_rows = (expected);          \
-        const std::vector<std::string> actual_rows = (canvas).picture();    \
-        EXPECT_EQ(expected_rows, actual_rows)                               \
-            << side_by_side(expected_rows, actual_rows);                    \
+#define EXPECT_PICTURE(canvas, expected)                                                   \
+    do {                                                                                   \
+        const std::vector<std::string> expected_rows = (expected);                         \
+        const std::vector<std::string> actual_rows = (canvas).picture();                   \
+        EXPECT_EQ(expected_rows, actual_rows) << side_by_side(expected_rows, actual_rows); \
     } while (0)

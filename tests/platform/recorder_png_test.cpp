@@ -26,7 +26,8 @@ TEST(RecorderTest, DumpsOneLinePerCall) {
     gdi::delete_object(pen);
     gdi::FontSpec spec;
     std::snprintf(spec.face, sizeof spec.face, "A\"b\x82\xa0");
-    gdi::delete_object(gdi::create_font(spec));
+    const gdi::Handle font = gdi::create_font(spec);
+    gdi::delete_object(font);
     gdi::set_recorder(nullptr);
     gdi::set_pixel(canvas.dc, 0, 0, 0);  // not recorded any more
 
@@ -36,7 +37,7 @@ TEST(RecorderTest, DumpsOneLinePerCall) {
                                  "rectangle 0 0 2 2\n" + "select_object " + std::to_string(old) +
                                  "\n" + "delete_object " + std::to_string(pen) + "\n" +
                                  "create_font 0 0 0 0 0 0 0 0 0 0 0 0 0 \"A\\\"b\\x82\\xA0\"\n" +
-                                 "delete_object " + std::to_string(pen) + "\n";
+                                 "delete_object " + std::to_string(font) + "\n";
     EXPECT_EQ(gdi::dump_calls(recorder), expected);
     ASSERT_EQ(recorder.calls.size(), 8u);
     EXPECT_EQ(recorder.calls[6].text, "A\"b\x82\xa0");

@@ -76,10 +76,9 @@ const Rows circle_rings[] = {
     {"....#####....", "...#.....#...", "..#.......#..", ".#.........#.", "#...........#",
      "#...........#", "#...........#", "#...........#", "#...........#", ".#.........#.",
      "..#.......#..", "...#.....#...", "....#####...."},
-    {".....#####.....", "...##.....##...", "..#.........#..", ".#...........#.",
-     ".#...........#.", "#.............#", "#.............#", "#.............#",
-     "#.............#", "#.............#", ".#...........#.", ".#...........#.",
-     "..#.........#..", "...##.....##...", ".....#####....."},
+    {".....#####.....", "...##.....##...", "..#.........#..", ".#...........#.", ".#...........#.",
+     "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
+     ".#...........#.", ".#...........#.", "..#.........#..", "...##.....##...", ".....#####....."},
 };
 
 Rows as_picture(const Rows& ring, char on, char off) {
@@ -105,8 +104,8 @@ TEST(EllipseTest, BrushFillsInsideTheRing) {
     RasterCanvas canvas(7, 7);
     canvas.brush(colour_green);
     gdi::ellipse(canvas.dc, 0, 0, 7, 7);
-    EXPECT_PICTURE(canvas, (Rows{"7700077", "7044407", "0444440", "0444440", "0444440",
-                                 "7044407", "7700077"}));
+    EXPECT_PICTURE(canvas, (Rows{"7700077", "7044407", "0444440", "0444440", "0444440", "7044407",
+                                 "7700077"}));
 }
 
 // For boxes of every size from 3 x 3 to 24 x 16: the ring lies in the box, touches its four
@@ -140,8 +139,8 @@ TEST(EllipseTest, RingsOfAllBoxSizesAreClosedAndSymmetric) {
             // Flood the outside in red: a leak would turn green pixels red.
             const int green_before = canvas.count_of(colour_green);
             canvas.brush(2);
-            ASSERT_TRUE(gdi::ext_flood_fill(canvas.dc, 0, 0, palette[colour_black],
-                                            gdi::floodfill_border));
+            ASSERT_TRUE(
+                gdi::ext_flood_fill(canvas.dc, 0, 0, palette[colour_black], gdi::floodfill_border));
             EXPECT_EQ(canvas.count_of(colour_green), green_before) << w << "x" << h;
             EXPECT_EQ(canvas.count_of(colour_white), 0) << w << "x" << h;
         }
@@ -157,7 +156,8 @@ TEST(EllipseTest, SmallBoxesAreRectangles) {
         RasterCanvas as_rectangle(7, 7);
         as_rectangle.brush(colour_green);
         gdi::rectangle(as_rectangle.dc, b[0], b[1], b[2], b[3]);
-        EXPECT_EQ(as_ellipse.picture(), as_rectangle.picture()) << b[2] - b[0] << "x" << b[3] - b[1];
+        EXPECT_EQ(as_ellipse.picture(), as_rectangle.picture())
+            << b[2] - b[0] << "x" << b[3] - b[1];
         EXPECT_GT(as_ellipse.count_of(colour_black), 0);
     }
 }
