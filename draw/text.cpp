@@ -21,23 +21,23 @@ constexpr char text_face[] = "MSMINCHO";
 
 // The font every text is written in; escapement and orientation turn it for vertical text.
 gdi::FontSpec text_font(int escapement) {
-    gdi::FontSpec spec;
-    spec.height = text_cell_height;
-    spec.width = text_byte_width;
-    spec.escapement = escapement;
-    spec.orientation = escapement;
-    spec.weight = fw_normal;
-    spec.italic = 0;
-    spec.underline = 0;
-    spec.strike_out = 0;
-    spec.char_set = gdi::shiftjis_charset;
-    spec.out_precision = out_tt_precis;
-    spec.clip_precision = clip_tt_always;
-    spec.quality = proof_quality;
-    spec.pitch_and_family = ff_roman;
-    static_assert(sizeof text_face <= sizeof spec.face);
-    std::memcpy(spec.face, text_face, sizeof text_face);
-    return spec;
+    gdi::FontSpec logical;
+    logical.height = text_cell_height;
+    logical.width = text_byte_width;
+    logical.escapement = escapement;
+    logical.orientation = escapement;
+    logical.weight = fw_normal;
+    logical.italic = 0;
+    logical.underline = 0;
+    logical.strike_out = 0;
+    logical.char_set = gdi::shiftjis_charset;
+    logical.out_precision = out_tt_precis;
+    logical.clip_precision = clip_tt_always;
+    logical.quality = proof_quality;
+    logical.pitch_and_family = ff_roman;
+    static_assert(sizeof text_face <= sizeof logical.face);
+    std::memcpy(logical.face, text_face, sizeof text_face);
+    return logical;
 }
 
 // The byte length up to the zero byte, held to the range of int.

@@ -32,7 +32,9 @@ double degree_step(double& min, double& max);
 // widens the range with nice_step. Lines run from `left` at min across the range, solid at min,
 // at 0 and at max (within 0.0001 of |max|), dotted between; scale_complex draws only the line at
 // 0 solid. A step that is not a positive finite number draws the first line only; the loop also
-// stops when the step no longer moves the value and after grid_line_limit(width) lines.
+// stops when the step no longer moves the value, at a line more than one pixel beyond the
+// panel's right edge (where the band of 0.0001 * |max| around max is wider than a step), and
+// after grid_line_limit(width) lines.
 // A style_time_division frame gets its fixed screen grid instead: eleven vertical lines and 50
 // centre-row ticks, no labels, range unchanged.
 void draw_linear_x_axis(GraphFrame& frame, char x_prefix);

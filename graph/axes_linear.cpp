@@ -20,6 +20,9 @@ constexpr int step_divisors[] = {1, 2, 5};
 // A value this close to the upper end (relative to |max|) counts as the end: solid line, and
 // the last line the loop draws.
 constexpr double end_tolerance = 0.0001;
+// A grid line more than this many pixels beyond the panel's far edge is not drawn. Such lines
+// arise only where the end band is wider than a step (bounds far from zero for their span).
+constexpr double edge_slack = 1;
 // Accumulated grid values closer to zero than this share of the step become exactly 0.
 constexpr double x_zero_snap = 0.001;
 constexpr double y_zero_snap = 0.0001;
@@ -142,8 +145,10 @@ void draw_general_grid(GraphFrame& f, AxisView axis, char prefix) {
         v = next;
         if (axis.is_x) {
             p = p + f.width * step / (max - min);
+            if (p > f.left + f.width + edge_slack) break;
         } else {
             p = p - f.height * step / (max - min);
+            if (p < f.bottom - f.height - edge_slack) break;
         }
         if (zero_snap * std::fabs(step) > std::fabs(v)) v = 0;
         if (!(v <= max + end_band)) break;

@@ -80,24 +80,25 @@ const char* charset_language(int char_set) {
     }
 }
 
-std::string face_name(const FontSpec& spec) {
-    return std::string(spec.face, strnlen(spec.face, sizeof spec.face));
+std::string face_name(const FontSpec& logical) {
+    return std::string(logical.face, strnlen(logical.face, sizeof logical.face));
 }
 
 // The fontconfig and FreeType state of the process: started on first use, ended at exit.
 class FontSystem {
 public:
-    FontFace* face_for(const FontSpec& spec) {
-        const int pixel_size = font_pixel_size(spec);
-        const char* family = generic_family(spec.pitch_and_family);
-        const char* language = charset_language(spec.char_set);
-        std::string key = face_name(spec) + '\n' + (family ? family : "") + '\n' +
-                          (language ? language : "") + '\n' + std::to_string(spec.weight) + '\n' +
-                          std::to_string(spec.italic != 0) + '\n' + std::to_string(pixel_size);
+    FontFace* face_for(const FontSpec& logical) {
+        const int pixel_size = font_pixel_size(logical);
+        const char* family = generic_family(logical.pitch_and_family);
+        const char* language = charset_language(logical.char_set);
+        std::string key = face_name(logical) + '\n' + (family ? family : "") + '\n' +
+                          (language ? language : "") + '\n' + std::to_string(logical.weight) +
+                          '\n' + std::to_string(logical.italic != 0) + '\n' +
+                          std::to_string(pixel_size);
         auto found = faces_.find(key);
         if (found != faces_.end()) return found->second.get();
-        std::unique_ptr<FontFace> face = find_face(spec, family, language, pixel_size);
-        if (!face) warn_once(spec);
+        std::unique_ptr<FontFace> face = find_face(logical, family, language, pixel_size);
+        if (!face) warn_once(logical);
         return faces_.emplace(std::move(key), std::move(face)).first->second.get();
     }
 
@@ -111,12 +112,12 @@ private:
         return library_ && config_;
     }
 
-    std::unique_ptr<FontFace> find_face(const FontSpec& spec, const char* family,
+    std::unique_ptr<FontFace> find_face(const FontSpec& logical, const char* family,
                                         const char* language, int pixel_size) {
         if (!start()) return nullptr;
         PatternPtr pattern(FcPatternCreate());
         if (!pattern) return nullptr;
-        std::string name = face_name(spec);
+        std::string name = face_name(logical);
         if (!name.empty()) {
             FcPatternAddString(pattern.get(), FC_FAMILY,
                                reinterpret_cast<const FcChar8*>(name.c_str()));
@@ -131,12 +132,12 @@ private:
                 FcPatternAddLangSet(pattern.get(), FC_LANG, languages.get());
             }
         }
-        if (spec.weight > 0) {
+        if (logical.weight > 0) {
             FcPatternAddInteger(pattern.get(), FC_WEIGHT,
-                                FcWeightFromOpenType(std::min(spec.weight, 1000)));
+                                FcWeightFromOpenType(std::min(logical.weight, 1000)));
         }
         FcPatternAddInteger(pattern.get(), FC_SLANT,
-                            spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+                            logical.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
         FcPatternAddDouble(pattern.get(), FC_PIXEL_SIZE, pixel_size);
         FcConfigSubstitute(config_.get(), pattern.get(), FcMatchPattern);
         FcDefaultSubstitute(pattern.get());
@@ -173,13 +174,13 @@ private:
         return std::make_unique<FontFace>(std::move(face), path, pixel_size);
     }
 
-    void warn_once(const FontSpec& spec) {
+    void warn_once(const FontSpec& logical) {
         if (warned_) return;
         warned_ = true;
         std::fprintf(stderr,
                      "lunkaro: no font could be loaded for \"%s\" (fontconfig and FreeType found "
                      "none that loads); text is not drawn\n",
-                     face_name(spec).c_str());
+                     face_name(logical).c_str());
     }
 
     // Declared in this order so that the faces close before the library that opened them.
@@ -238,15 +239,15 @@ long long glyphs_rasterized() {
     return rasterized_total;
 }
 
-int font_pixel_size(const FontSpec& spec) {
-    long long size = spec.height;
+int font_pixel_size(const FontSpec& logical) {
+    long long size = logical.height;
     if (size == 0) return default_pixel_size;
     if (size < 0) size = -size;
     return static_cast<int>(std::min<long long>(size, largest_pixel_size));
 }
 
-FontFace* font_face_for(const FontSpec& spec) {
-    return font_system().face_for(spec);
+FontFace* font_face_for(const FontSpec& logical) {
+    return font_system().face_for(logical);
 }
 
 FontFace::FontFace(FacePtr face, std::string file, int pixel_size)

@@ -72,7 +72,7 @@ private:
 // Pixels per em for a logical font: the height as given (the cell height of a face without
 // internal leading, as the system's face is), its magnitude when negative, 16 when 0; at most
 // 256, so that no request can ask for huge bitmaps.
-int font_pixel_size(const FontSpec& spec);
+int font_pixel_size(const FontSpec& logical);
 
 // The face that serves the logical font, or nullptr when no font can be loaded (a message then
 // goes to standard error, once). The face is looked up through fontconfig by the face name, the
@@ -80,7 +80,7 @@ int font_pixel_size(const FontSpec& spec);
 // monospace, script: cursive, decorative: fantasy), the language of the character set (Shift-JIS:
 // Japanese) and the weight and slant; where the best match cannot be loaded, the next font
 // fontconfig offers is tried.
-FontFace* font_face_for(const FontSpec& spec);
+FontFace* font_face_for(const FontSpec& logical);
 
 // Glyphs rasterized by all faces since the process started.
 long long glyphs_rasterized();

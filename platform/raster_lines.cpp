@@ -110,15 +110,13 @@ void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box
     // The minor coordinate moves monotonically with the step, so the steps inside the minor
     // range are one run; when both ends of the run are inside, all of it is.
     const long long minor_lo = minor_at(lo), minor_hi = minor_at(hi);
-    const bool all_inside = std::min(minor_lo, minor_hi) >= b_min &&
-                            std::max(minor_lo, minor_hi) <= b_max;
-    if (all_inside) {
-        // nothing to cut
-    } else if (db >= 0) {
+    const bool all_inside =
+        std::min(minor_lo, minor_hi) >= b_min && std::max(minor_lo, minor_hi) <= b_max;
+    if (!all_inside && db >= 0) {
         lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
         if (lo > hi) return;
         hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
-    } else {
+    } else if (!all_inside) {
         lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
         if (lo > hi) return;
         hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });

@@ -158,20 +158,21 @@ void text_out(Dc& dc, int x, int y, const char* bytes, int count) {
 
     // The stock system font, or a handle that is no font, is a logical font with every field
     // at its default.
-    FontSpec spec;
+    FontSpec logical;
     const GdiObject* object = object_of(dc.font);
-    if (object != nullptr && object->kind == ObjectKind::font) spec = object->font;
-    FontFace* face = font_face_for(spec);
+    if (object != nullptr && object->kind == ObjectKind::font) logical = object->font;
+    FontFace* face = font_face_for(logical);
     if (face == nullptr) return;
 
     const int cell_height = face->pixel_size();
     const int ascent = (cell_height * 7 + 4) / 8;
-    const long long asked_width = spec.width < 0 ? -static_cast<long long>(spec.width) : spec.width;
+    const long long asked_width =
+        logical.width < 0 ? -static_cast<long long>(logical.width) : logical.width;
     const int byte_width =
         asked_width > 0 ? static_cast<int>(std::min<long long>(asked_width, largest_byte_width))
                         : (cell_height + 1) / 2;
 
-    TextFrame frame{x, y, 0, 0, quarter_turns_of(spec.escapement)};
+    TextFrame frame{x, y, 0, 0, quarter_turns_of(logical.escapement)};
     const long long length = static_cast<long long>(byte_width) * count;
     if ((dc.text_align & ta_center) == ta_center) {
         frame.u_ref = length / 2;

@@ -34,9 +34,9 @@ TEST_F(DrawnText, TickLabelsOfTheAxes) {
         std::string text;
     };
     const Case cases[] = {
-        {0.4, "0.4 "},   {0.45, "0.45 "}, {0.0014, "1.4m"},        {0.05, "50m"},
-        {0.0001, "0.1m"}, {1000, "1k"},   {12000, "12k"},          {999999.9999, "1000k"},
-        {2.5e15, "2.5E"}, {1e18, "1 "},   {-0.005, "-5m"},         {0, "0 "},
+        {0.4, "0.4 "},    {0.45, "0.45 "}, {0.0014, "1.4m"}, {0.05, "50m"},
+        {0.0001, "0.1m"}, {1000, "1k"},    {12000, "12k"},   {999999.9999, "1000k"},
+        {2.5e15, "2.5E"}, {1e18, "1 "},    {-0.005, "-5m"},  {0, "0 "},
     };
     Canvas canvas(64, 32);
     for (const Case& c : cases) {
@@ -69,7 +69,8 @@ TEST_F(DrawnText, PerDivisionCaptionsAndTheirDirections) {
     };
     const Case cases[] = {
         {0.0001, 's', 0, "→ Ｘ： 0.1 ms  / div", 0},
-        {0.25, 'V', 1, "→ Ｙ： 250 mV  / div", 900},
+        {0.25, 'V', 1, "→ Ｙ： 0.25  V  / div", 900},
+        {0.025, 'V', 1, "→ Ｙ： 25 mV  / div", 900},
     };
     Canvas canvas(300, 300);
     for (const Case& c : cases) {

@@ -201,7 +201,9 @@ TEST(PerDivision, CaptionTexts) {
     };
     const Case cases[] = {
         {0.0001, ' ', 's', 0, "→ Ｘ： 0.1 ms  / div"},
-        {0.25, ' ', 'V', 1, "→ Ｙ： 250 mV  / div"},
+        // 0.25 is inside [0.1, 1000): it keeps its mantissa and a blank letter.
+        {0.25, ' ', 'V', 1, "→ Ｙ： 0.25  V  / div"},
+        {0.025, ' ', 'V', 1, "→ Ｙ： 25 mV  / div"},
         {2.0, ' ', 's', 0, "→ Ｘ： 2  s  / div"},
         {5000, 'u', 's', 0, "→ Ｘ： 5 ms  / div"},
         {0.5, ' ', 'V', 2, ""},

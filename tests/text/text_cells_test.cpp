@@ -8,6 +8,8 @@
 #include "draw/paint_context.h"
 #include "draw/palette.h"
 #include "draw/text.h"
+#include "platform/font_face.h"
+#include "platform/gdi.h"
 #include "tests/text/text_fixture.h"
 
 namespace {
@@ -53,8 +55,9 @@ TEST_F(CellsTest, EmptyTextDrawsNothing) {
     EXPECT_EQ(canvas.picture(), before);
 }
 
-// Descenders and the ascent: "gjpqy" reaches below the baseline (row y+14 and lower), a capital
-// stays above it; nothing reaches past the cell's 16 rows.
+// Descenders and the ascent: "gjpqy" reaches below the baseline (rows y+14 and y+15), capitals
+// stand just above it (the face sets its Latin letters a little above the baseline), and the em
+// is the full 16 rows, so that a kanji is 14 or more rows high.
 TEST_F(CellsTest, BaselineFourteenRowsBelowTheTop) {
     Canvas descenders(80, 40);
     draw_text(0, 10, "gjpqy", colour_black, text_horizontal);
@@ -62,7 +65,11 @@ TEST_F(CellsTest, BaselineFourteenRowsBelowTheTop) {
     Canvas capitals(80, 40);
     draw_text(0, 10, "EHTLI", colour_black, text_horizontal);
     EXPECT_EQ(ink_in(capitals, 0, 24, 39, 39), 0) << describe(ink_box(capitals));
-    EXPECT_EQ(ink_box(capitals).bottom, 23) << "capitals stand on the baseline";
+    EXPECT_GE(ink_box(capitals).bottom, 21) << describe(ink_box(capitals));
+    Canvas kanji(80, 40);
+    draw_text(0, 10, "漢", colour_black, text_horizontal);
+    InkBox box = ink_box(kanji);
+    EXPECT_GE(box.bottom - box.top + 1, 14) << describe(box);
 }
 
 // Every character sits in its own cell of 8 pixels per byte, whatever its advance in the face:
@@ -139,6 +146,50 @@ TEST_F(CellsTest, VerticalIsTheHorizontalTextTurned) {
         }
         EXPECT_EQ(differences, 0) << text;
         EXPECT_GT(horizontal.count_of(colour_black), 0) << text;
+    }
+}
+
+// Exact pixels: each glyph of the face stands with its advance centred in its cell and its
+// origin on the baseline, 14 rows below the cell top; horizontal and turned upward.
+TEST_F(CellsTest, GlyphsStandOnTheBaselineCentredInTheirCells) {
+    gdi::FontSpec logical;
+    logical.height = 16;
+    logical.width = 8;
+    logical.weight = 400;
+    logical.char_set = gdi::shiftjis_charset;
+    logical.pitch_and_family = 16;
+    std::strcpy(logical.face, "MSMINCHO");
+    gdi::FontFace* face = gdi::font_face_for(logical);
+    ASSERT_NE(face, nullptr);
+    struct GlyphCase {
+        const char* text;
+        char32_t code;
+    };
+    const GlyphCase cases[] = {{"E", U'E'}, {"g", U'g'}, {"漢", U'漢'}, {"ｱ", U'ｱ'}, {"j", U'j'}};
+    for (const GlyphCase& c : cases) {
+        const int cell = 8 * static_cast<int>(std::strlen(c.text));
+        const gdi::GlyphBitmap& glyph = face->glyph(face->glyph_index(c.code), cell);
+        ASSERT_GT(glyph.width, 0) << c.text;
+        const int pen = (cell - glyph.advance) / 2;
+        std::vector<std::string> expected(24, std::string(24, '7'));
+        std::vector<std::string> expected_up(24, std::string(24, '7'));
+        for (int row = 0; row < glyph.height; ++row) {
+            for (int col = 0; col < glyph.width; ++col) {
+                if (glyph.coverage[row * glyph.width + col] == 0) continue;
+                const int u = pen + glyph.left + col, w = 14 - glyph.top + row;
+                if (u < 0 || u >= cell || w < 0 || w >= 16) continue;
+                expected[4 + w][4 + u] = '0';          // text_out at (4, 4)
+                expected_up[20 - u - 1][4 + w] = '0';  // vertical at (18, 20): x-14 = 4
+            }
+        }
+        Canvas canvas(24, 24);
+        draw_text(4, 4, c.text, colour_black, text_horizontal);
+        EXPECT_EQ(canvas.picture(), expected) << c.text << "\n"
+                                              << side_by_side(expected, canvas.picture());
+        Canvas upward(24, 24);
+        draw_text(18, 20, c.text, colour_black, text_vertical);
+        EXPECT_EQ(upward.picture(), expected_up) << c.text << "\n"
+                                                 << side_by_side(expected_up, upward.picture());
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -20,19 +22,19 @@ using TextOutTest = TextTest;
 
 // The system's font at the given escapement.
 gdi::FontSpec system_font(int escapement) {
-    gdi::FontSpec spec;
-    spec.height = 16;
-    spec.width = 8;
-    spec.escapement = escapement;
-    spec.orientation = escapement;
-    spec.weight = 400;
-    spec.char_set = gdi::shiftjis_charset;
-    spec.out_precision = 4;
-    spec.clip_precision = 32;
-    spec.quality = 2;
-    spec.pitch_and_family = 16;
-    std::strcpy(spec.face, "MSMINCHO");
-    return spec;
+    gdi::FontSpec logical;
+    logical.height = 16;
+    logical.width = 8;
+    logical.escapement = escapement;
+    logical.orientation = escapement;
+    logical.weight = 400;
+    logical.char_set = gdi::shiftjis_charset;
+    logical.out_precision = 4;
+    logical.clip_precision = 32;
+    logical.quality = 2;
+    logical.pitch_and_family = 16;
+    std::strcpy(logical.face, "MSMINCHO");
+    return logical;
 }
 
 // Writes the text on the canvas with the given font, alignment and colour, and cleans up.
@@ -300,10 +302,33 @@ TEST(FontPixelSize, FromTheLogicalHeight) {
     const std::pair<int, int> cases[] = {{16, 16}, {0, 16},     {-20, 20},
                                          {1, 1},   {5000, 256}, {-2147483647 - 1, 256}};
     for (auto [height, pixels] : cases) {
-        gdi::FontSpec spec;
-        spec.height = height;
-        EXPECT_EQ(gdi::font_pixel_size(spec), pixels) << height;
+        gdi::FontSpec logical;
+        logical.height = height;
+        EXPECT_EQ(gdi::font_pixel_size(logical), pixels) << height;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Where fontconfig knows no font, text draws nothing, and standard error says so once. Run in
+// a fresh process of its own, since the process keeps the fonts it has found.
+TEST(TextWithoutFonts, DrawsNothingAndSaysSoOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string config = std::string(LUNKARO_BINARY_DIR) + "/text_no_fonts.conf";
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    EXPECT_EXIT(
+        {
+            setenv("FONTCONFIG_FILE", config.c_str(), 1);
+            Canvas canvas(60, 40);
+            const auto before = canvas.picture();
+            write_transparent(canvas, 2, 2, "Vbe 回路", 0, 0);
+            write_transparent(canvas, 30, 38, "Vbe 回路", 900, gdi::ta_baseline);
+            std::exit(canvas.picture() == before ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0),
+        "^lunkaro: no font could be loaded for \"MSMINCHO\"[^\n]*text is not drawn\n$");
 }
 
 }  // namespace

@@ -99,14 +99,14 @@ TEST_F(TextPictureTest, AllSixteenColoursHorizontalAndVertical) {
     ASSERT_TRUE(gdi::write_png(canvas.surface, folder + "/text_picture.png", &error)) << error;
 
     gdi::FontFace* face = gdi::font_face_for([] {
-        gdi::FontSpec spec;
-        spec.height = 16;
-        spec.width = 8;
-        spec.weight = 400;
-        spec.char_set = gdi::shiftjis_charset;
-        spec.pitch_and_family = 16;
-        std::snprintf(spec.face, sizeof spec.face, "MSMINCHO");
-        return spec;
+        gdi::FontSpec logical;
+        logical.height = 16;
+        logical.width = 8;
+        logical.weight = 400;
+        logical.char_set = gdi::shiftjis_charset;
+        logical.pitch_and_family = 16;
+        std::snprintf(logical.face, sizeof logical.face, "MSMINCHO");
+        return logical;
     }());
     ASSERT_NE(face, nullptr);
     std::ofstream(folder + "/text_picture_font.txt")
