@@ -46,8 +46,9 @@ double diode_series_current(const DiodeModel& diode, double rs, double v) {
     auto balance = [&](double vd) { return (v - vd) / rs - diode_current(diode, vd); };
     double lo = v < 0.0 ? v : 0.0;
     double hi = v < 0.0 ? 0.0 : v;
-    double vd = falling_root(balance, lo, hi);
-    return (v - vd) / rs;
+    // The junction's current at the solved voltage: (v - vd) / rs would lose the small
+    // currents to the cancellation in v - vd.
+    return diode_current(diode, falling_root(balance, lo, hi));
 }
 
 double clipper_output(const DiodeModel& diode, double r, double bias, double vin) {
@@ -84,7 +85,7 @@ int sar_register(double vin, double lsb, int bits, int stage) {
     return decided | (1 << (bits - 1 - stage));
 }
 
-int pipeline_bit(double r) { return r > 0.0 ? 1 : 0; }
+int pipeline_bit(double r) { return r >= 0.0 ? 1 : 0; }
 
 double pipeline_residue(double r, double vref) {
     return 2.0 * r - (pipeline_bit(r) ? vref : -vref);

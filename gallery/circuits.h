@@ -50,9 +50,9 @@ int sar_register(double vin, double lsb, int bits, int stage);
 // `bits` on the final code.
 int sar_decided(double vin, double lsb, int bits, int stage);
 
-// One stage of a 1-bit pipeline converter: its bit (1 for a residue input above 0, else 0) and
-// its residue output 2 * r - (+-vref), which lies within +-vref again for an input within
-// +-vref.
+// One stage of a 1-bit pipeline converter: its bit (1 for a residue input of 0 or above, else
+// 0) and its residue output 2 * r - vref for bit 1, 2 * r + vref for bit 0, which lies within
+// +-vref again for an input within +-vref.
 int pipeline_bit(double r);
 double pipeline_residue(double r, double vref);
 // The residue after `stages` stages of a pipeline fed with vin.

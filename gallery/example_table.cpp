@@ -9,16 +9,16 @@
 
 // The examples in the order the gallery shows them. The name is the picture's file name.
 const GalleryExample gallery_examples[] = {
-    {"schmitt_trigger", schmitt_trigger_title, run_schmitt_trigger},  // kind 3
-    {"diode_clipper", diode_clipper_title, run_diode_clipper},        // kind 4
-    {"sar_converter", sar_converter_title, run_sar_converter},        // kind 5
-    {"diode_log_log", diode_log_log_title, run_diode_log_log},        // kind 6
-    {"rc_step", rc_step_title, run_rc_step},                          // kind 17, markers
-    {"sine_screen", sine_screen_title, run_sine_screen},              // kind 35
-    {"rc_bode", rc_bode_title, run_rc_bode},                          // kind 97
-    {"rlc_impedance", rlc_impedance_title, run_rlc_impedance},        // kind 115
-    {"pipeline_stages", pipeline_stages_title, run_pipeline_stages},  // kind 0
-    {"nyquist", nyquist_title, run_nyquist},                          // kind 42
+    {"schmitt_trigger", schmitt_trigger_title, 3, run_schmitt_trigger},  // hysteresis loop
+    {"diode_clipper", diode_clipper_title, 4, run_diode_clipper},        // input to output
+    {"sar_converter", sar_converter_title, 5, run_sar_converter},        // register display
+    {"diode_log_log", diode_log_log_title, 6, run_diode_log_log},        // geometric sweep
+    {"rc_step", rc_step_title, 17, run_rc_step},                         // markers
+    {"sine_screen", sine_screen_title, 35, run_sine_screen},             // time-division screen
+    {"rc_bode", rc_bode_title, 97, run_rc_bode},                         // gain and phase
+    {"rlc_impedance", rlc_impedance_title, 115, run_rlc_impedance},      // |Z| and phase
+    {"pipeline_stages", pipeline_stages_title, 0, run_pipeline_stages},  // stage strips
+    {"nyquist", nyquist_title, 42, run_nyquist},                         // complex plane
 };
 const int gallery_example_count = sizeof gallery_examples / sizeof gallery_examples[0];
 
@@ -45,6 +45,21 @@ void copy_field(char* field, std::size_t size, const char* text) {
     std::memset(field + length, 0, size - length);
 }
 
+namespace {
+
+// The pen style a frame draws with until a routed sample or the multi-trace sweep copies one
+// in: the sweeps that join samples themselves (the forward-and-back and the geometric sweep)
+// and a callback's own drawing use whatever the frame holds.
+void reset_pen_style(GraphFrame& frame) {
+    frame.plot_style = 0;
+    frame.line_dash = 0;
+    frame.line_width = 0;
+    frame.marker_shape = 0;
+    frame.marker_size = 0;
+}
+
+}  // namespace
+
 void begin_example(int kind, const char* title, const char* subtitle) {
     analysis = AnalysisSettings{};
     trace_count = 0;
@@ -59,6 +74,10 @@ void begin_example(int kind, const char* title, const char* subtitle) {
         trace_line_width[m] = 0;
         trace_marker_shape[m] = 0;
     }
+    reset_pen_style(main_graph);
+    reset_pen_style(upper_graph);
+    reset_pen_style(lower_graph);
+    for (GraphFrame& frame : stage_graphs) reset_pen_style(frame);
     curve_count = 0;
     legend_count = 0;
     graph_kind = kind;

@@ -6,10 +6,11 @@
 #include <cstddef>
 
 // One example: the file name of its picture (ASCII, no extension), its title (Shift-JIS, the
-// graph title it draws) and its run routine.
+// graph title it draws), the graph kind it draws and its run routine.
 struct GalleryExample {
     const char* name;
     const char* title;
+    int kind;
     void (*run)();
 };
 
@@ -21,8 +22,9 @@ extern const int gallery_example_count;
 const GalleryExample* find_gallery_example(const char* name);
 
 // Called first by every run routine, so that no example depends on what ran before it: the
-// settings record and the trace table back to zero, the curve and legend counters to 0,
-// graph_kind to the example's kind, and the run's title and subtitle written (cut to their
+// settings record and the trace table back to zero, every frame's pen style (plot style, dash,
+// width, marker shape and size) back to a thin solid line, the curve and legend counters to
+// 0, graph_kind to the example's kind, and the run's title and subtitle written (cut to their
 // fields).
 void begin_example(int kind, const char* title, const char* subtitle);
 

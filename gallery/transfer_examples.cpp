@@ -120,10 +120,10 @@ void run_diode_clipper() {
 void run_diode_log_log() {
     begin_example(log_log_kind, diode_log_log_title, "Is=10f n=1");
     analysis.sample_count = 200;
-    analysis.sweep_from = 0.2;
+    analysis.sweep_from = 0.3;
     analysis.sweep_to = 10.0;
-    analysis.transfer_y_min = 1e-11;
-    analysis.transfer_y_max = 10.0;
+    analysis.transfer_y_min = 1e-9;
+    analysis.transfer_y_max = 100.0;
     copy_caption(x_axis_labels[kept_captions], "電圧　V [V]");
     copy_caption(y_axis_labels[kept_captions], "電流　I [A]");
 

@@ -161,8 +161,8 @@ void draw_screen_x_grid(const GraphFrame& f) {
     double p = f.left;
     for (int v = -screen_x_half; v <= screen_x_half; ++v) {
         int at = pixel_of(p);
-        grid_segment(at, f.bottom, at, f.bottom - f.height, v == -screen_x_half || v == 0 ||
-                                                                v == screen_x_half);
+        grid_segment(at, f.bottom, at, f.bottom - f.height,
+                     v == -screen_x_half || v == 0 || v == screen_x_half);
         if (v < screen_x_half) {
             for (int i = 0; i < ticks_per_division; ++i) {
                 int t = pixel_of(p + i * f.width * tick_spacing / screen_x_divisions);
@@ -226,7 +226,9 @@ double snap_up(double max, double q) {
 
 }  // namespace
 
-int grid_line_limit(int axis_length) { return (axis_length > 0 ? axis_length : 0) + 2; }
+int grid_line_limit(int axis_length) {
+    return (axis_length > 0 ? axis_length : 0) + 2;
+}
 
 double nice_step(double& min, double& max) {
     const double d = max - min;

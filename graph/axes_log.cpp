@@ -90,8 +90,8 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
                     styled_segment(p + o, f.bottom - f.height, p + o, f.bottom, grid_colour,
                                    width_thin, line_dotted);
                 } else {
-                    styled_segment(f.left, p - o, f.left + f.width, p - o, grid_colour,
-                                   width_thin, line_dotted);
+                    styled_segment(f.left, p - o, f.left + f.width, p - o, grid_colour, width_thin,
+                                   line_dotted);
                 }
             }
         }

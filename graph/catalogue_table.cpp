@@ -92,16 +92,16 @@ struct RangeFields {
 
 // The settings fields of each range source, indexed by its code.
 constexpr RangeFields range_fields[range_source_count] = {
-    {nullptr, nullptr},                                                    // none
-    {&AnalysisSettings::transfer_x_min, &AnalysisSettings::transfer_x_max},  // transfer x
-    {&AnalysisSettings::time_x_min, &AnalysisSettings::time_x_max},          // time x
-    {&AnalysisSettings::freq_x_min, &AnalysisSettings::freq_x_max},          // freq x
-    {&AnalysisSettings::real_min, &AnalysisSettings::real_max},              // real
-    {&AnalysisSettings::transfer_y_min, &AnalysisSettings::transfer_y_max},  // transfer y
-    {&AnalysisSettings::time_y_min, &AnalysisSettings::time_y_max},          // time y
-    {&AnalysisSettings::magnitude_y_min, &AnalysisSettings::magnitude_y_max},  // magnitude y
-    {&AnalysisSettings::phase_y_min, &AnalysisSettings::phase_y_max},          // phase y
-    {&AnalysisSettings::imag_min, &AnalysisSettings::imag_max},                // imag
+    {nullptr, nullptr},                                                          // none
+    {&AnalysisSettings::transfer_x_min, &AnalysisSettings::transfer_x_max},      // transfer x
+    {&AnalysisSettings::time_x_min, &AnalysisSettings::time_x_max},              // time x
+    {&AnalysisSettings::freq_x_min, &AnalysisSettings::freq_x_max},              // freq x
+    {&AnalysisSettings::real_min, &AnalysisSettings::real_max},                  // real
+    {&AnalysisSettings::transfer_y_min, &AnalysisSettings::transfer_y_max},      // transfer y
+    {&AnalysisSettings::time_y_min, &AnalysisSettings::time_y_max},              // time y
+    {&AnalysisSettings::magnitude_y_min, &AnalysisSettings::magnitude_y_max},    // magnitude y
+    {&AnalysisSettings::phase_y_min, &AnalysisSettings::phase_y_max},            // phase y
+    {&AnalysisSettings::imag_min, &AnalysisSettings::imag_max},                  // imag
     {&AnalysisSettings::resistance_y_min, &AnalysisSettings::resistance_y_max},  // resistance y
     {&AnalysisSettings::reactance_y_min, &AnalysisSettings::reactance_y_max},    // reactance y
     {&AnalysisSettings::delay_y_min, &AnalysisSettings::delay_y_max},            // delay y

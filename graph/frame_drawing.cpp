@@ -19,9 +19,9 @@ constexpr char no_prefix = ' ';
 constexpr double degree_span_limit = 1800;
 
 // Caption places, relative to the panel.
-constexpr int x_caption_drop = 20;      // single: top of the x caption below the bottom edge
-constexpr int y_caption_offset = 48;    // the y caption's baseline column left of the panel
-constexpr int paired_caption_rise = 18; // paired: top of the x caption above the bottom edge
+constexpr int x_caption_drop = 20;           // single: top of the x caption below the bottom edge
+constexpr int y_caption_offset = 48;         // the y caption's baseline column left of the panel
+constexpr int paired_caption_rise = 18;      // paired: top of the x caption above the bottom edge
 constexpr int paired_caption_overhang = 14;  // its text ends 14 columns beyond the right edge
 constexpr int paired_box_right_gap = 8;      // its box ends 8 columns short of the right edge
 constexpr int paired_box_bottom_gap = 2;
@@ -43,7 +43,9 @@ constexpr int date_drop_paired = 30;
 const char msb_mark[] = "(MSB)";
 const char lsb_mark[] = "(LSB)";
 
-int byte_length(const char* text) { return static_cast<int>(std::strlen(text)); }
+int byte_length(const char* text) {
+    return static_cast<int>(std::strlen(text));
+}
 
 // A caption field as a terminated text, also where a caller filled all 40 bytes.
 struct CaptionText {
@@ -88,7 +90,9 @@ int check_axis(int scale, double min, double max) {
     return finite_range(min, max) ? check_ok : check_empty_range;
 }
 
-bool is_graduated(int scale) { return scale >= scale_divided && scale <= scale_divided_square; }
+bool is_graduated(int scale) {
+    return scale >= scale_divided && scale <= scale_divided_square;
+}
 
 void draw_per_division_texts(const GraphFrame& f) {
     draw_per_division(f.left + f.width / 4 + per_division_x_shift, f.bottom + per_division_x_drop,
@@ -157,8 +161,7 @@ int draw_frame_axes(GraphFrame& frame, char x_prefix, char y_prefix) {
     return check_ok;
 }
 
-void draw_graph_frames(int frame_style, GraphFrame& first, GraphFrame& second,
-                       const char* title) {
+void draw_graph_frames(int frame_style, GraphFrame& first, GraphFrame& second, const char* title) {
     layout_frames(frame_style, first, second);
     switch (frame_style) {
         case style_single:

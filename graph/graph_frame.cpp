@@ -71,8 +71,8 @@ void copy_caption(char* field, const char* text) {
     field[n] = '\0';
 }
 
-void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions,
-                      int y_divisions, const char* x_caption, const char* y_caption) {
+void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions, int y_divisions,
+                      const char* x_caption, const char* y_caption) {
     frame.x_scale = x_scale;
     frame.y_scale = y_scale;
     frame.x_divisions = x_divisions;

@@ -79,8 +79,8 @@ void copy_caption(char* field, const char* text);
 // Stores the scale codes and the division counts (as doubles) and copies the two captions with
 // copy_caption. No value is tested: a division count of 0 is stored as 0.0, and the axis
 // drawing later treats it as 1.
-void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions,
-                      int y_divisions, const char* x_caption, const char* y_caption);
+void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions, int y_divisions,
+                      const char* x_caption, const char* y_caption);
 // Copies the four bounds without any test; drawing the frame validates them.
 void set_frame_ranges(GraphFrame& frame, double x_min, double x_max, double y_min, double y_max);
 

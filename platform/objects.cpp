@@ -9,6 +9,9 @@
 #include "platform/objects.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/gdi.h"
 
@@ -30,11 +33,15 @@ constexpr int null_pen = 8;
 constexpr int first_font_code = 10;
 constexpr int last_font_code = 17;
 
+// The table is built when the program is compiled (constant initialization), so no call
+// ever waits on a first-use guard. free_slots has one bit per created slot, set while the slot
+// is free; a create call takes the lowest free slot.
 struct ObjectTable {
     GdiObject slots[table_size];
+    std::uint64_t free_slots[table_size / 64] = {};
     int live = 0;
 
-    ObjectTable() {
+    constexpr ObjectTable() {
         auto brush = [this](int code, Colour colour, bool hollow) {
             GdiObject& o = slots[code + 1];
             o.kind = ObjectKind::brush;
@@ -67,30 +74,35 @@ struct ObjectTable {
             o.kind = ObjectKind::font;
             o.stock = true;
         }
+        for (int i = first_created; i < table_size; ++i) free_slots[i / 64] |= bit_of(i);
+    }
+
+    static constexpr std::uint64_t bit_of(int slot) {
+        return std::uint64_t{1} << (slot % 64);
     }
 };
 
-ObjectTable& table() {
-    static ObjectTable instance;
-    return instance;
-}
+constinit ObjectTable table;
 
 GdiObject* slot_of(Handle handle) {
     if (handle <= 0 || handle >= table_size) return nullptr;
-    GdiObject& o = table().slots[handle];
+    GdiObject& o = table.slots[handle];
     return o.kind == ObjectKind::none ? nullptr : &o;
 }
 
-// A free slot filled with the object, or 0 when the table is full.
-Handle add_object(const GdiObject& object) {
-    ObjectTable& t = table();
-    for (int i = first_created; i < table_size; ++i) {
-        if (t.slots[i].kind == ObjectKind::none) {
-            t.slots[i] = object;
-            t.slots[i].stock = false;
-            ++t.live;
-            return i;
-        }
+// The lowest free slot, now holding a created object of the kind with the payload of that
+// kind still to be filled in, or 0 when the table is full. A slot keeps the payloads of
+// other kinds from earlier objects; nothing reads them, as every reader checks the kind.
+Handle take_slot(ObjectKind kind) {
+    for (int word = 0; word < table_size / 64; ++word) {
+        const std::uint64_t bits = table.free_slots[word];
+        if (bits == 0) continue;
+        const int slot = word * 64 + std::countr_zero(bits);
+        table.free_slots[word] = bits & (bits - 1);
+        table.slots[slot].kind = kind;
+        table.slots[slot].stock = false;
+        ++table.live;
+        return slot;
     }
     return 0;
 }
@@ -132,44 +144,49 @@ Dc make_paint_dc(Surface& surface) {
 
 Handle create_pen(int style, int width, Colour colour) {
     record("create_pen", {style, width, colour});
-    GdiObject o;
-    o.kind = ObjectKind::pen;
-    o.pen.style = style;
-    o.pen.width = width;
-    o.pen.colour = colour & 0xffffffu;
-    return add_object(o);
+    const Handle handle = take_slot(ObjectKind::pen);
+    if (handle != 0) table.slots[handle].pen = PenObject{style, width, colour & 0xffffffu};
+    return handle;
 }
 
 Handle create_solid_brush(Colour colour) {
     record("create_solid_brush", {colour});
-    GdiObject o;
-    o.kind = ObjectKind::brush;
-    o.brush.colour = colour & 0xffffffu;
-    return add_object(o);
+    const Handle handle = take_slot(ObjectKind::brush);
+    if (handle != 0) table.slots[handle].brush = BrushObject{false, colour & 0xffffffu};
+    return handle;
 }
 
 Handle create_font(const FontSpec& spec) {
-    GdiObject o;
-    o.kind = ObjectKind::font;
-    o.font = spec;
-    o.font.face[sizeof o.font.face - 1] = '\0';  // the face name always ends inside the record
-    record("create_font",
-           {spec.height, spec.width, spec.escapement, spec.orientation, spec.weight, spec.italic,
-            spec.underline, spec.strike_out, spec.char_set, spec.out_precision, spec.clip_precision,
-            spec.quality, spec.pitch_and_family},
-           o.font.face);
-    return add_object(o);
+    if (recording()) {
+        // The face name as the font record keeps it: cut at the record's last byte.
+        char face[sizeof spec.face];
+        std::memcpy(face, spec.face, sizeof face);
+        face[sizeof face - 1] = '\0';
+        record("create_font",
+               {spec.height, spec.width, spec.escapement, spec.orientation, spec.weight,
+                spec.italic, spec.underline, spec.strike_out, spec.char_set, spec.out_precision,
+                spec.clip_precision, spec.quality, spec.pitch_and_family},
+               face);
+    }
+    const Handle handle = take_slot(ObjectKind::font);
+    if (handle != 0) {
+        FontSpec& font = table.slots[handle].font;
+        font = spec;
+        font.face[sizeof font.face - 1] = '\0';  // the face name always ends inside the record
+    }
+    return handle;
 }
 
 Handle create_rect_rgn(int left, int top, int right, int bottom) {
     record("create_rect_rgn", {left, top, right, bottom});
-    GdiObject o;
-    o.kind = ObjectKind::region;
+    const Handle handle = take_slot(ObjectKind::region);
+    if (handle == 0) return 0;
     // Swapped corners are put in order; a box without width or height is the empty region.
-    o.region = Rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
-                    std::max(top, bottom)};
-    if (o.region.left == o.region.right || o.region.top == o.region.bottom) o.region = Rect{};
-    return add_object(o);
+    Rect& region = table.slots[handle].region;
+    region = Rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                  std::max(top, bottom)};
+    if (region.left == region.right || region.top == region.bottom) region = Rect{};
+    return handle;
 }
 
 Handle get_stock_object(int which) {
@@ -211,13 +228,14 @@ bool delete_object(Handle object) {
     record("delete_object", {object});
     GdiObject* o = slot_of(object);
     if (o == nullptr || o->stock) return false;
-    *o = GdiObject{};
-    --table().live;
+    o->kind = ObjectKind::none;
+    table.free_slots[object / 64] |= ObjectTable::bit_of(object);
+    --table.live;
     return true;
 }
 
 int live_object_count() {
-    return table().live;
+    return table.live;
 }
 
 int get_rop2(const Dc& dc) {

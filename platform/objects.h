@@ -9,6 +9,8 @@
 
 namespace gdi {
 
+struct Recorder;
+
 enum class ObjectKind { none, pen, brush, font, region };
 
 struct PenObject {
@@ -34,12 +36,6 @@ struct GdiObject {
 // The object behind a handle, or nullptr for 0, a freed slot or a handle out of range.
 const GdiObject* object_of(Handle handle);
 
-// Sets one pixel if it lies inside the clip, combining with the pixel by the mix mode.
-void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode);
-
-// Sets the pixels x0..x1 (inclusive, either order) of row y that lie inside the clip.
-void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode);
-
 // How much went through write_pixel and write_span since the last reset: `calls` counts the
 // calls of both, `pixels` the pixels they set inside the clip. Tests use them to show that a
 // primitive costs only what it draws.
@@ -50,10 +46,64 @@ struct PixelCounts {
 PixelCounts pixel_counts();
 void reset_pixel_counts();
 
-// Appends a record to the installed recorder, if any.
-void record(const char* op, std::initializer_list<long long> args, const char* text = nullptr,
-            int text_length = -1);
-// The same for a call whose argument list is built at run time (polyline's points).
+// The running counts behind pixel_counts (written by write_pixel, write_span and
+// reset_pixel_counts only).
+extern PixelCounts pixel_counters;
+
+// The binary raster operation `mode` on the pen colour and the pixel. Codes 1..16 are the
+// sixteen functions of two operands: bit ((pen << 1) | pixel) of (mode - 1) is the result bit,
+// so 13 copies the pen, 11 keeps the pixel, 7 is exclusive or, 6 inverts the pixel, 1 gives
+// black and 16 white. Any other code copies the pen.
+inline Colour mix(Colour pen, Colour pixel, int mode) {
+    if (mode == r2_copypen || mode < r2_black || mode > r2_white) return pen & 0xffffffu;
+    const unsigned table = static_cast<unsigned>(mode - 1);
+    Colour result = 0;
+    if (table & 8u) result |= pen & pixel;
+    if (table & 4u) result |= pen & ~pixel;
+    if (table & 2u) result |= ~pen & pixel;
+    if (table & 1u) result |= ~pen & ~pixel;
+    return result & 0xffffffu;
+}
+
+// Sets one pixel if it lies inside the clip, combining with the pixel by the mix mode. The
+// clip is held inside the surface even if a caller set it by hand.
+inline void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode) {
+    ++pixel_counters.calls;
+    Surface* surface = dc.surface;
+    if (surface == nullptr) return;
+    if (x < dc.clip.left || x >= dc.clip.right || y < dc.clip.top || y >= dc.clip.bottom) return;
+    if (x < 0 || x >= surface->width || y < 0 || y >= surface->height) return;
+    Colour& pixel = surface->pixels[static_cast<std::size_t>(y) * surface->width + x];
+    pixel = mix(colour & 0xffffffu, pixel, mix_mode);
+    ++pixel_counters.pixels;
+}
+
+// Sets the pixels x0..x1 (inclusive, either order) of row y that lie inside the clip.
+void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode);
+
+// The recorder that record() appends to, nullptr when none is installed (written by
+// set_recorder only).
+extern Recorder* installed_recorder;
+
+// Whether a recorder is installed: a call with an argument list built at run time builds it
+// only then.
+inline bool recording() {
+    return installed_recorder != nullptr;
+}
+
+// Appends a record to the installed recorder. A null text records no text; a negative length
+// takes the text up to its zero byte.
+void append_call(const char* op, std::initializer_list<long long> args, const char* text,
+                 int text_length);
+
+// Appends a record to the installed recorder, if any. Without a recorder this is one test of
+// a pointer: nothing is built and nothing is allocated.
+inline void record(const char* op, std::initializer_list<long long> args,
+                   const char* text = nullptr, int text_length = -1) {
+    if (installed_recorder != nullptr) [[unlikely]] append_call(op, args, text, text_length);
+}
+// The same for a call whose argument list is built at run time (polyline's points); callers
+// build the list only while recording().
 void record_args(const char* op, const std::vector<long long>& args);
 
 }  // namespace gdi

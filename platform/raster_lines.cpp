@@ -301,13 +301,15 @@ void line_to(Dc& dc, int x, int y) {
 // A negative count or no points draws nothing; the current position is neither used nor
 // changed.
 void polyline(Dc& dc, const Point* points, int count) {
-    std::vector<long long> args;
-    args.push_back(count);
-    for (int k = 0; points != nullptr && k < count; ++k) {
-        args.push_back(points[k].x);
-        args.push_back(points[k].y);
+    if (recording()) {
+        std::vector<long long> args;
+        args.push_back(count);
+        for (int k = 0; points != nullptr && k < count; ++k) {
+            args.push_back(points[k].x);
+            args.push_back(points[k].y);
+        }
+        record_args("polyline", args);
     }
-    record_args("polyline", args);
     stroke_path(dc, points, count, stroke_pen_of(dc));
 }
 

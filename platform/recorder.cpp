@@ -8,9 +8,9 @@
 
 namespace gdi {
 
-namespace {
+Recorder* installed_recorder = nullptr;
 
-Recorder* installed = nullptr;
+namespace {
 
 // Text bytes as they read in a dump: printable ASCII as it is, quote and backslash escaped,
 // every other byte (the Shift-JIS bytes of Japanese text) as \xNN.
@@ -34,12 +34,12 @@ void append_text(std::string& out, const std::string& text) {
 }  // namespace
 
 void set_recorder(Recorder* recorder) {
-    installed = recorder;
+    installed_recorder = recorder;
 }
 
-// A null text records no text; a negative length takes the text up to its zero byte.
-void record(const char* op, std::initializer_list<long long> args, const char* text,
-            int text_length) {
+void append_call(const char* op, std::initializer_list<long long> args, const char* text,
+                 int text_length) {
+    Recorder* installed = installed_recorder;
     if (installed == nullptr) return;
     Call call;
     call.op = op ? op : "";
@@ -53,6 +53,7 @@ void record(const char* op, std::initializer_list<long long> args, const char* t
 }
 
 void record_args(const char* op, const std::vector<long long>& args) {
+    Recorder* installed = installed_recorder;
     if (installed == nullptr) return;
     Call call;
     call.op = op ? op : "";

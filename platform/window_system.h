@@ -20,6 +20,13 @@ constexpr unsigned wm_paint = 15;
 constexpr unsigned wm_close = 16;
 constexpr unsigned wm_quit = 18;
 constexpr unsigned wm_erasebkgnd = 20;
+// Input messages. A key press: wparam the key's code (the backend's own key code), lparam bit
+// 30 set when the press is an auto-repeat. A button press: lparam the client position,
+// x in the low 16 bits and y in the next 16.
+constexpr unsigned wm_keydown = 0x100;
+constexpr unsigned wm_lbuttondown = 0x201;
+constexpr unsigned wm_rbuttondown = 0x204;
+constexpr std::intptr_t key_repeat_flag = std::intptr_t{1} << 30;
 
 // Window placement of the topmost request.
 constexpr int hwnd_topmost = -1;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -110,6 +111,27 @@ bool wait_event() {
         // An interrupt or the session ending: close every window as a close click would.
         for (NativeWindow* native : native_windows) {
             post_message(native->window, wm_close, 0, 0);
+        }
+        return true;
+    }
+    if (event.type == SDL_KEYDOWN) {
+        if (NativeWindow* native = native_by_id(event.key.windowID)) {
+            std::intptr_t repeat = event.key.repeat ? key_repeat_flag : 0;
+            post_message(native->window, wm_keydown,
+                         static_cast<std::uintptr_t>(event.key.keysym.sym), repeat);
+        }
+        return true;
+    }
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        NativeWindow* native = native_by_id(event.button.windowID);
+        unsigned message = event.button.button == SDL_BUTTON_LEFT    ? wm_lbuttondown
+                           : event.button.button == SDL_BUTTON_RIGHT ? wm_rbuttondown
+                                                                     : 0;
+        if (native && message != 0) {
+            std::intptr_t position =
+                (static_cast<std::intptr_t>(event.button.y & 0xffff) << 16) |
+                (event.button.x & 0xffff);
+            post_message(native->window, message, 0, position);
         }
         return true;
     }

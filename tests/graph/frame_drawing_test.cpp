@@ -1,5 +1,7 @@
 // Frame validation and drawing: check codes in their order, captions, title, date stamp, pen
 // reset, and the paired and single styles.
+#include "graph/frame_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "graph/frame_drawing.h"
 #include "tests/graph/graph_fixture.h"
 
 namespace {
@@ -57,17 +58,14 @@ TEST_F(FrameDrawing, CheckCodesInOrder) {
         {"log x from 0", scale_log, scale_auto, 0, 1000, 0, 10, check_not_positive, false},
         {"log x negative", scale_log, scale_auto, -10, -1, 0, 10, check_not_positive, false},
         {"log x reversed", scale_log, scale_auto, 10, 1, 0, 10, check_empty_range, false},
-        {"degrees y too wide", scale_auto, scale_degrees, 0, 10, -1000, 1000, check_too_wide,
-         true},
-        {"degrees y reversed", scale_auto, scale_degrees, 0, 10, 90, -90, check_empty_range,
-         true},
+        {"degrees y too wide", scale_auto, scale_degrees, 0, 10, -1000, 1000, check_too_wide, true},
+        {"degrees y reversed", scale_auto, scale_degrees, 0, 10, 90, -90, check_empty_range, true},
         // 1795 degrees across 0 snaps to -180..1800 (1980) and is graduated.
         {"degrees widest", scale_degrees, scale_auto, -5, 1790, 0, 10, check_ok, true},
         // 100 degrees far from zero would be graduated all the way from 0.
-        {"degrees far from zero", scale_degrees, scale_auto, 1e9, 1e9 + 100, 0, 10,
-         check_too_wide, false},
-        {"degrees 1000..2000", scale_degrees, scale_auto, 1000, 2000, 0, 10, check_too_wide,
+        {"degrees far from zero", scale_degrees, scale_auto, 1e9, 1e9 + 100, 0, 10, check_too_wide,
          false},
+        {"degrees 1000..2000", scale_degrees, scale_auto, 1000, 2000, 0, 10, check_too_wide, false},
         {"NaN divided", scale_divided, scale_auto, nan, 1, 0, 10, check_empty_range, false},
         {"NaN auto max", scale_auto, scale_auto, 0, nan, 0, 10, check_empty_range, false},
         {"NaN log", scale_log, scale_auto, 1, nan, 0, 10, check_empty_range, false},
@@ -76,8 +74,7 @@ TEST_F(FrameDrawing, CheckCodesInOrder) {
         {"infinite x", scale_auto, scale_auto, 0, inf, 0, 10, check_empty_range, false},
         {"infinite log", scale_log, scale_auto, 1, inf, 0, 10, check_empty_range, false},
         {"infinite degrees", scale_degrees, scale_auto, -inf, 0, 0, 10, check_too_wide, false},
-        {"span overflows", scale_auto, scale_auto, -1e308, 1e308, 0, 10, check_empty_range,
-         false},
+        {"span overflows", scale_auto, scale_auto, -1e308, 1e308, 0, 10, check_empty_range, false},
         // A code outside 0..5 is neither tested nor drawn.
         {"x scale 6", 6, scale_auto, 5, 1, 0, 10, check_ok, false},
         {"y scale -1", scale_auto, -1, 0, 10, nan, 1, check_ok, true},
@@ -118,10 +115,10 @@ TEST_F(FrameDrawing, BiasFramePlaces) {
     ASSERT_GE(d.texts.size(), 4u);
     const std::vector<Text> last(d.texts.end() - 4, d.texts.end());
     const std::vector<Text> expected = {
-        {264 - 4 * 7, 348, "Vbe [V]", 0},     // centred under the panel
-        {16, 176 + 4 * 7, "Ie [mA]", 1},      // upward, centred on the middle row
-        {264 - 4 * 5, 4, "Title", 0},         // 20 rows above the panel
-        {472, 382, "1999-07-27", 0},          // 8 columns right of the panel
+        {264 - 4 * 7, 348, "Vbe [V]", 0},  // centred under the panel
+        {16, 176 + 4 * 7, "Ie [mA]", 1},   // upward, centred on the middle row
+        {264 - 4 * 5, 4, "Title", 0},      // 20 rows above the panel
+        {472, 382, "1999-07-27", 0},       // 8 columns right of the panel
     };
     EXPECT_EQ(last, expected);
     for (int i = 0; i < curve_slots; ++i) {

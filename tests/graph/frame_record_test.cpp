@@ -32,7 +32,9 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
     return out << "{" << b.left << ", " << b.bottom << ", " << b.width << ", " << b.height << "}";
 }
 
-Box box_of(const GraphFrame& f) { return {f.left, f.bottom, f.width, f.height}; }
+Box box_of(const GraphFrame& f) {
+    return {f.left, f.bottom, f.width, f.height};
+}
 
 TEST(LayoutFrames, BoxesOfEveryStyle) {
     const Box untouched_first = {64, 2, 3, 4};
@@ -128,7 +130,8 @@ TEST(SetFrameRanges, StoresReversedAndEmptyRangesUnchanged) {
 // Captions longer than the 39 bytes of a field are cut at the last whole character.
 TEST(CopyCaption, BoundedToTheFieldWithoutSplittingACharacter) {
     const std::string ascii50(50, 'a');
-    const std::string kanji20 = std::string("出力") + "出力出力出力出力出力出力出力出力出力";  // 40 bytes
+    const std::string kanji20 =
+        std::string("出力") + "出力出力出力出力出力出力出力出力出力";  // 40 bytes
     const std::string odd = "a" + kanji20;  // the 20th character would end at byte 41
     struct Case {
         std::string text;

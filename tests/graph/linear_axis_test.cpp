@@ -36,8 +36,8 @@ TEST_F(LinearAxis, BiasFrameXGrid) {
         expected.push_back({64 + 50 * k, 328, 64 + 50 * k, 24, k != 0 && k != 8});
     }
     EXPECT_EQ(d.segments, expected);
-    const char* labels[] = {"0.4 ", "0.45 ", "0.5 ", "0.55 ", "0.6 ",
-                            "0.65 ", "0.7 ", "0.75 ", "0.8 "};
+    const char* labels[] = {"0.4 ",  "0.45 ", "0.5 ",  "0.55 ", "0.6 ",
+                            "0.65 ", "0.7 ",  "0.75 ", "0.8 "};
     ASSERT_EQ(d.texts.size(), 9u);
     for (int k = 0; k <= 8; ++k) {
         EXPECT_EQ(d.texts[k], (Text{56 + 50 * k, 328, labels[k], 0}));
@@ -103,17 +103,35 @@ TEST_F(LinearAxis, LineStylesByScale) {
         {"complex", scale_complex, -2, 2, 0, {224}, 9, {}},
         // Accumulated steps cross zero: the value snaps to exactly 0, drawn solid and labelled.
         // The last position accumulates to just below 512 and truncates to 511.
-        {"zero crossing", scale_auto, -0.3, 0.3, 0, {64, 288, 511}, 7,
+        {"zero crossing",
+         scale_auto,
+         -0.3,
+         0.3,
+         0,
+         {64, 288, 511},
+         7,
          {"-0.3 ", "-0.2 ", "-0.1 ", "0 ", "0.1 ", "0.2 ", "0.3 "}},
         // A negative upper end: the line at -2 is drawn, solid, labelled.
-        {"negative end", scale_divided, -10, -2, 4, {64, 464}, 5,
+        {"negative end",
+         scale_divided,
+         -10,
+         -2,
+         4,
+         {64, 464},
+         5,
          {"-10 ", "-8 ", "-6 ", "-4 ", "-2 "}},
         // A division count of 0 becomes 1: only the two edges.
         {"no divisions", scale_divided, 0.4, 0.8, 0, {64, 464}, 2, {"0.4 ", "0.8 "}},
         // A negative count is taken by its magnitude.
         {"negative count", scale_divided, 0.4, 0.8, -8, {64, 464}, 9, {}},
         // Degrees: 45..100 snaps to 0..180 in steps of 30.
-        {"degrees", scale_degrees, 45, 100, 0, {64, 512}, 7,
+        {"degrees",
+         scale_degrees,
+         45,
+         100,
+         0,
+         {64, 512},
+         7,
          {"0 ", "30 ", "60 ", "90 ", "120 ", "150 ", "180 "}},
     };
     for (const GridCase& c : cases) {
@@ -205,14 +223,16 @@ TEST_F(LinearAxis, TimeDivisionGrid) {
         int column = 64 + 40 * k;
         expected.push_back({column, 344, column, 24, k != 0 && k != 5 && k != 10});
         if (k < 10) {
-            for (int i = 0; i < 5; ++i) expected.push_back({column + 8 * i, 182, column + 8 * i, 186, false});
+            for (int i = 0; i < 5; ++i)
+                expected.push_back({column + 8 * i, 182, column + 8 * i, 186, false});
         }
     }
     for (int k = 0; k <= 8; ++k) {
         int row = 344 - 40 * k;
         expected.push_back({64, row, 464, row, k != 0 && k != 4 && k != 8});
         if (k > 0) {
-            for (int i = 0; i < 5; ++i) expected.push_back({262, row + 8 * i, 266, row + 8 * i, false});
+            for (int i = 0; i < 5; ++i)
+                expected.push_back({262, row + 8 * i, 266, row + 8 * i, false});
         }
     }
     EXPECT_EQ(d.segments, expected);

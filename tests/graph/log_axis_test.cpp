@@ -83,12 +83,12 @@ TEST_F(LogAxis, DecadeCounts) {
         int decade_lines;
     };
     const Case cases[] = {
-        {1, 10, 1, 10, 2},             // one decade: the two edges
-        {0.5, 2, 0.1, 10, 3},          // two decades
-        {1, 1000, 1, 1000, 4},         // powers of ten stay: three decades, not four
+        {1, 10, 1, 10, 2},                           // one decade: the two edges
+        {0.5, 2, 0.1, 10, 3},                        // two decades
+        {1, 1000, 1, 1000, 4},                       // powers of ten stay: three decades, not four
         {1000, 1000.0000000000001, 1000, 10000, 2},  // both on one power: one decade above
-        {1e-300, 1e300, 1e-300, 1e300, 601},  // 600 decades of 0 columns, still bounded
-        {5e-324, 1, 1e-323, 1, 324},   // decades kept to what a double holds
+        {1e-300, 1e300, 1e-300, 1e300, 601},         // 600 decades of 0 columns, still bounded
+        {5e-324, 1, 1e-323, 1, 324},                 // decades kept to what a double holds
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
@@ -109,8 +109,8 @@ TEST_F(LogAxis, OneDecadeSpansThePanel) {
     draw_log_x_axis(f, ' ');
     std::vector<int> columns;
     for (const Segment& s : solid_of(drawn().segments, true)) columns.push_back(s.x1);
-    EXPECT_EQ(columns, (std::vector<int>{64 + 134, 64 + 213, 64 + 269, 64 + 313, 64 + 348,
-                                         64 + 378, 64 + 404, 64 + 427}));
+    EXPECT_EQ(columns, (std::vector<int>{64 + 134, 64 + 213, 64 + 269, 64 + 313, 64 + 348, 64 + 378,
+                                         64 + 404, 64 + 427}));
 }
 
 // Bounds that are not both finite and above zero are neither widened nor drawn.

@@ -21,10 +21,10 @@ struct StepCase {
 TEST(NiceStep, StepsAndWidenedRanges) {
     const StepCase cases[] = {
         {0, 7, 1, 0, 7},
-        {0, 10, 2, 0, 10},      // divisor 1 gives one step, divisor 2 five
+        {0, 10, 2, 0, 10},  // divisor 1 gives one step, divisor 2 five
         {0, 3, 0.5, 0, 3},
-        {0, 2, 0.5, 0, 2},      // no divisor fits: the divisor-5 step, four steps
-        {0.3, 7.7, 1, 0, 8},    // widened outward to whole steps
+        {0, 2, 0.5, 0, 2},    // no divisor fits: the divisor-5 step, four steps
+        {0.3, 7.7, 1, 0, 8},  // widened outward to whole steps
         {0.4, 0.8, 0.05, 0.4, 0.8},
         {20, 5000, 1000, 0, 5000},
         {-10, -2, 1, -10, -2},
@@ -41,8 +41,8 @@ TEST(NiceStep, StepsAndWidenedRanges) {
 
 // A span that is not a positive finite number has no step and keeps its bounds.
 TEST(NiceStep, NoStepForEmptyReversedOrNonFiniteSpans) {
-    const double ranges[][2] = {{5, 5}, {5, 1}, {nan, 1}, {0, nan}, {0, inf}, {-inf, 0},
-                                {-1e308, 1e308}};
+    const double ranges[][2] = {{5, 5},   {5, 1},    {nan, 1},       {0, nan},
+                                {0, inf}, {-inf, 0}, {-1e308, 1e308}};
     for (const auto& r : ranges) {
         double min = r[0], max = r[1];
         EXPECT_EQ(nice_step(min, max), 0.0) << r[0] << ".." << r[1];
@@ -65,7 +65,7 @@ TEST(DegreeStep, SnapsAndSteps) {
         {0, 0, 30, 0, 0},
         {1e9, 1e9 + 100, 180, 0, 1000000260},
         {-1e9 - 100, -1e9, 180, -1000000260, 0},
-        {nan, 10, 30, -90, 90},     // NaN compares false: the loops would stop at once
+        {nan, 10, 30, -90, 90},  // NaN compares false: the loops would stop at once
         {0, inf, 180, 0, inf},
         {-inf, inf, 180, -inf, inf},
     };
