@@ -60,8 +60,3 @@ gdi::Colour palette[palette_size];
 void init_palette() {
     for (int i = 0; i < palette_size; ++i) palette[i] = system_palette[palette_entries[i]];
 }
-
-gdi::Colour palette_colour(int colour) {
-    if (colour < 0 || colour >= palette_size) return palette[colour_black];
-    return palette[colour];
-}

@@ -17,5 +17,8 @@ extern gdi::Colour palette[palette_size];
 void init_palette();
 
 // palette[colour] for 0..15; a colour number outside 0..15 draws in black (colour 0), never
-// reading outside the table.
-gdi::Colour palette_colour(int colour);
+// reading outside the table. Inline: every primitive looks its colour up.
+inline gdi::Colour palette_colour(int colour) {
+    if (colour < 0 || colour >= palette_size) return palette[colour_black];
+    return palette[colour];
+}

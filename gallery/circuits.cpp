@@ -37,8 +37,7 @@ Chain operator*(const Chain& p, const Chain& q) {
 }  // namespace
 
 double diode_current(const DiodeModel& diode, double v) {
-    return diode.saturation_current *
-           std::expm1(v / (diode.emission * thermal_voltage_300k));
+    return diode.saturation_current * std::expm1(v / (diode.emission * thermal_voltage_300k));
 }
 
 double diode_series_current(const DiodeModel& diode, double rs, double v) {
@@ -68,7 +67,9 @@ double schmitt_next_output(double vin, double vout, double r1, double r2, double
     return vout;
 }
 
-double schmitt_threshold(double r1, double r2, double vsat) { return vsat * r1 / r2; }
+double schmitt_threshold(double r1, double r2, double vsat) {
+    return vsat * r1 / r2;
+}
 
 int sar_decided(double vin, double lsb, int bits, int stage) {
     int decided = 0;
@@ -85,7 +86,9 @@ int sar_register(double vin, double lsb, int bits, int stage) {
     return decided | (1 << (bits - 1 - stage));
 }
 
-int pipeline_bit(double r) { return r >= 0.0 ? 1 : 0; }
+int pipeline_bit(double r) {
+    return r >= 0.0 ? 1 : 0;
+}
 
 double pipeline_residue(double r, double vref) {
     return 2.0 * r - (pipeline_bit(r) ? vref : -vref);
@@ -126,6 +129,10 @@ std::complex<double> three_pole_loop_gain(double k, double tau, double w) {
     return k / (pole * pole * pole);
 }
 
-double gain_db(std::complex<double> h) { return 20.0 * std::log10(std::abs(h)); }
+double gain_db(std::complex<double> h) {
+    return 20.0 * std::log10(std::abs(h));
+}
 
-double phase_degrees(std::complex<double> h) { return std::arg(h) * 180.0 / std::numbers::pi; }
+double phase_degrees(std::complex<double> h) {
+    return std::arg(h) * 180.0 / std::numbers::pi;
+}

@@ -25,9 +25,9 @@ constexpr int stage_kind = 0;
 // --- successive approximation ----------------------------------------------------------------
 
 constexpr int sar_bits = 3;
-constexpr double sar_reference = 4.0;                                 // volts, full scale
-constexpr double sar_lsb = sar_reference / (1 << sar_bits);           // 0.5 V per code
-constexpr double sar_input = 2.7;                                     // volts
+constexpr double sar_reference = 4.0;                        // volts, full scale
+constexpr double sar_lsb = sar_reference / (1 << sar_bits);  // 0.5 V per code
+constexpr double sar_input = 2.7;                            // volts
 // The sweep steps one stage at a time: the three bit decisions and the final code.
 constexpr int sar_stage_count = sar_bits + 1;
 
@@ -61,8 +61,7 @@ constexpr double pipeline_amplitude = 0.9;            // volts
 constexpr double pipeline_frequency = 1e3;            // hertz
 constexpr double strip_range = 1.25;                  // each strip shows +-1.25 V
 constexpr int pipeline_colours[] = {1, 2, 12, 3, 13};
-const char* const strip_names[] = {"入力", "１段目残差", "２段目残差", "３段目残差",
-                                   "４段目残差"};
+const char* const strip_names[] = {"入力", "１段目残差", "２段目残差", "３段目残差", "４段目残差"};
 // The strip names stand 8 columns right of the strips, centred on their middle rows.
 constexpr int strip_name_gap = 8;
 

@@ -114,8 +114,8 @@ void run_rc_bode() {
 // so that it is sampled.
 void run_rlc_impedance() {
     begin_example(impedance_kind, rlc_impedance_title, "L=10m C=10n");
-    const double resonance = 1.0 / (2.0 * std::numbers::pi * std::sqrt(rlc_inductance *
-                                                                        rlc_capacitance));
+    const double resonance =
+        1.0 / (2.0 * std::numbers::pi * std::sqrt(rlc_inductance * rlc_capacitance));
     const double pieces[] = {100.0, 1e3, 1e4, resonance, 1e5, 1e6};
     analysis.freq_from = pieces[0];
     analysis.freq_to = pieces[5];

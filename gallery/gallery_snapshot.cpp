@@ -19,11 +19,21 @@ std::string html_escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+                break;
         }
     }
     return out;
@@ -74,11 +84,11 @@ std::string gallery_index_html() {
         const std::string name = html_escaped(example.name);
         const std::string title = html_escaped(utf8_of(example.title));
         html += "<figure id=\"" + name + "\">\n";
-        html += "<img src=\"" + name + ".png\" width=\"" +
-                std::to_string(gallery_window_width - 2 * gdi::classic_frame) + "\" height=\"" +
-                std::to_string(gallery_window_height - gdi::classic_caption -
-                               2 * gdi::classic_frame) +
-                "\" alt=\"" + title + "\">\n";
+        html +=
+            "<img src=\"" + name + ".png\" width=\"" +
+            std::to_string(gallery_window_width - 2 * gdi::classic_frame) + "\" height=\"" +
+            std::to_string(gallery_window_height - gdi::classic_caption - 2 * gdi::classic_frame) +
+            "\" alt=\"" + title + "\">\n";
         html += "<figcaption>" + std::to_string(i + 1) + ". " + title + " (" + name +
                 ", graph kind " + std::to_string(example.kind) + ")</figcaption>\n";
         html += "</figure>\n";

@@ -54,8 +54,8 @@ double sine_callback() {
     if (sine_capacitance == 0.0) {
         return sine_amplitude * std::sin(2.0 * std::numbers::pi * sine_frequency * sweep_x);
     }
-    return rc_lowpass_sine_output(sine_amplitude, sine_frequency, sine_resistance,
-                                  sine_capacitance, sweep_x);
+    return rc_lowpass_sine_output(sine_amplitude, sine_frequency, sine_resistance, sine_capacitance,
+                                  sweep_x);
 }
 
 }  // namespace
@@ -100,8 +100,8 @@ void run_sine_screen() {
         plot_curve(graph_kind, sine_callback, analysis);
         double gain = 1.0;
         if (sine_capacitance != 0.0) {
-            gain = std::abs(
-                rc_ladder_transfer(1, sine_resistance, sine_capacitance, sine_frequency));
+            gain =
+                std::abs(rc_ladder_transfer(1, sine_resistance, sine_capacitance, sine_frequency));
         }
         legend_value_row(graph_kind, 0, i + 1, " 振幅 ", "[V]", sine_amplitude * gain,
                          analysis.colour);

@@ -91,8 +91,7 @@ void run_schmitt_trigger() {
         analysis.colour = schmitt_colours[i];
         plot_curve(graph_kind, schmitt_callback, analysis);
         legend_value_row(graph_kind, 0, i + 1, " Vth ", "[±V]",
-                         schmitt_threshold(schmitt_r1, schmitt_r2, schmitt_vsat),
-                         analysis.colour);
+                         schmitt_threshold(schmitt_r1, schmitt_r2, schmitt_vsat), analysis.colour);
     }
     end_run();
 }
@@ -131,8 +130,7 @@ void run_diode_log_log() {
         series_resistance = series_resistances[i];
         analysis.colour = series_colours[i];
         plot_curve(graph_kind, diode_callback, analysis);
-        legend_value_row(graph_kind, 0, i + 1, " Rs ", "[Ω]", series_resistance,
-                         analysis.colour);
+        legend_value_row(graph_kind, 0, i + 1, " Rs ", "[Ω]", series_resistance, analysis.colour);
     }
     end_run();
 }

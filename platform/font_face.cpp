@@ -84,22 +84,56 @@ std::string face_name(const FontSpec& logical) {
     return std::string(logical.face, strnlen(logical.face, sizeof logical.face));
 }
 
+// What decides the face of a logical font: the face name, the generic family and language
+// (as the string constants generic_family and charset_language give them), weight, slant and
+// pixel size. Two logical fonts that agree on these are served by the same face.
+struct FaceKey {
+    std::string name;
+    const char* family;
+    const char* language;
+    int weight;
+    bool italic;
+    int pixel_size;
+};
+
+bool same_face(const FaceKey& key, const FontSpec& logical, const char* family,
+               const char* language, int pixel_size) {
+    const std::size_t length = strnlen(logical.face, sizeof logical.face);
+    auto same_text = [](const char* a, const char* b) {
+        return a == b || (a != nullptr && b != nullptr && std::strcmp(a, b) == 0);
+    };
+    return key.pixel_size == pixel_size && key.weight == logical.weight &&
+           key.italic == (logical.italic != 0) && same_text(key.family, family) &&
+           same_text(key.language, language) && key.name.size() == length &&
+           std::memcmp(key.name.data(), logical.face, length) == 0;
+}
+
 // The fontconfig and FreeType state of the process: started on first use, ended at exit.
 class FontSystem {
 public:
+    // Looking up a face the process has served before allocates nothing: the system creates
+    // and destroys a logical font for every text, and each text looks its face up again.
     FontFace* face_for(const FontSpec& logical) {
         const int pixel_size = font_pixel_size(logical);
         const char* family = generic_family(logical.pitch_and_family);
         const char* language = charset_language(logical.char_set);
-        std::string key = face_name(logical) + '\n' + (family ? family : "") + '\n' +
-                          (language ? language : "") + '\n' + std::to_string(logical.weight) +
-                          '\n' + std::to_string(logical.italic != 0) + '\n' +
-                          std::to_string(pixel_size);
-        auto found = faces_.find(key);
-        if (found != faces_.end()) return found->second.get();
+        if (last_ < faces_.size() &&
+            same_face(faces_[last_].first, logical, family, language, pixel_size)) {
+            return faces_[last_].second.get();
+        }
+        for (std::size_t i = 0; i < faces_.size(); ++i) {
+            if (same_face(faces_[i].first, logical, family, language, pixel_size)) {
+                last_ = i;
+                return faces_[i].second.get();
+            }
+        }
         std::unique_ptr<FontFace> face = find_face(logical, family, language, pixel_size);
         if (!face) warn_once(logical);
-        return faces_.emplace(std::move(key), std::move(face)).first->second.get();
+        FaceKey key{face_name(logical), family, language, logical.weight, logical.italic != 0,
+                    pixel_size};
+        faces_.emplace_back(std::move(key), std::move(face));
+        last_ = faces_.size() - 1;
+        return faces_.back().second.get();
     }
 
 private:
@@ -188,7 +222,10 @@ private:
     ConfigPtr config_;
     bool started_ = false;
     bool warned_ = false;
-    std::unordered_map<std::string, std::unique_ptr<FontFace>> faces_;
+    // Every face asked for, in the order first asked (a font that loads nothing is kept as
+    // nullptr, so it is not looked for again); last_ is the one served last.
+    std::vector<std::pair<FaceKey, std::unique_ptr<FontFace>>> faces_;
+    std::size_t last_ = 0;
 };
 
 FontSystem& font_system() {
@@ -218,6 +255,27 @@ void copy_bitmap(const FT_GlyphSlot slot, GlyphBitmap& glyph) {
                 out[col] = static_cast<std::uint8_t>(line[col] * 255 / levels);
             }
             // Other pixel modes (colour bitmaps) stay blank.
+        }
+    }
+}
+
+// The runs of fully covered pixels of each row, and whether the glyph has no other ink.
+void find_solid_runs(GlyphBitmap& glyph) {
+    glyph.solid_runs.clear();
+    glyph.only_solid = true;
+    for (int row = 0; row < glyph.height; ++row) {
+        const std::uint8_t* line =
+            glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
+        int col = 0;
+        while (col < glyph.width) {
+            if (line[col] != 255) {
+                if (line[col] != 0) glyph.only_solid = false;
+                ++col;
+                continue;
+            }
+            const int start = col;
+            while (col < glyph.width && line[col] == 255) ++col;
+            glyph.solid_runs.push_back({row, start, col - start});
         }
     }
 }
@@ -257,6 +315,24 @@ unsigned FontFace::glyph_index(char32_t code) const {
     return FT_Get_Char_Index(face_.get(), static_cast<FT_ULong>(code));
 }
 
+const GlyphBitmap& FontFace::glyph_of_char(char32_t code, bool valid, int max_advance) {
+    if (max_advance < 0 || max_advance > 0xffff) {
+        return glyph(valid ? glyph_index(code) : 0, max_advance);
+    }
+    // Key: the code point (one past the last for a character that does not decode), the
+    // advance limit and the rendering mode.
+    const std::uint64_t character = valid ? static_cast<std::uint64_t>(code) & 0x1fffff : 0x200000;
+    const std::uint64_t mode = current_rendering == GlyphRendering::grey ? 1 : 0;
+    const std::uint64_t key = (character << 17) | (static_cast<std::uint64_t>(max_advance) << 1) |
+                              mode;
+    CharSlot& slot = by_char_[(key ^ (key >> 17) ^ (key >> 29)) % char_slots];
+    if (slot.glyph != nullptr && slot.key == key) return *slot.glyph;
+    const GlyphBitmap& found = glyph(valid ? glyph_index(code) : 0, max_advance);
+    slot.key = key;
+    slot.glyph = &found;
+    return found;
+}
+
 const GlyphBitmap& FontFace::glyph(unsigned index, int max_advance) {
     // Key: glyph index, rendering mode, and the advance a squeezed glyph is narrowed to (0 for
     // the glyph as the face draws it).
@@ -292,6 +368,7 @@ const GlyphBitmap& FontFace::rasterize(unsigned index, int squeeze_to, std::uint
         copy_bitmap(face->glyph, glyph);
         glyph.advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
     }
+    find_solid_runs(glyph);
     if (squeeze_to > 0) {
         FT_Set_Transform(face, nullptr, nullptr);
         glyph.advance = squeeze_to;

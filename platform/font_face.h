@@ -37,6 +37,15 @@ struct GlyphBitmap {
     int height = 0;
     int advance = 0;  // pen advance in whole pixels
     std::vector<std::uint8_t> coverage;
+    // The fully covered pixels as runs along the rows, in row order, and whether they are all
+    // the ink there is (no partly covered pixel): text output then draws runs.
+    struct Run {
+        int row;
+        int column;
+        int length;
+    };
+    std::vector<Run> solid_runs;
+    bool only_solid = true;
 };
 
 struct FaceDeleter {
@@ -60,13 +69,26 @@ public:
     // full-width missing-glyph box in a one-byte cell, or a wide letter of a fallback face).
     const GlyphBitmap& glyph(unsigned index, int max_advance);
 
+    // glyph(glyph_index(code), max_advance) for a character that decodes, glyph(0, ...) for
+    // one that does not; the answer for each character is remembered, so that a text looks up
+    // each of its glyphs with one probe.
+    const GlyphBitmap& glyph_of_char(char32_t code, bool valid, int max_advance);
+
 private:
     const GlyphBitmap& rasterize(unsigned index, int squeeze_to, std::uint64_t key);
 
     FacePtr face_;
     std::string file_;
     int pixel_size_;
+    // Node-based: the bitmaps stay where they are as the map grows, so by_char_ may point at
+    // them.
     std::unordered_map<std::uint64_t, GlyphBitmap> glyphs_;
+    struct CharSlot {
+        std::uint64_t key = 0;
+        const GlyphBitmap* glyph = nullptr;
+    };
+    static constexpr std::size_t char_slots = 509;
+    CharSlot by_char_[char_slots];
 };
 
 // Pixels per em for a logical font: the height as given (the cell height of a face without

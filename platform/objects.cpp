@@ -19,8 +19,6 @@ namespace gdi {
 
 namespace {
 
-constexpr int table_size = 256;
-constexpr int stock_slots = 19;  // stock object codes 0..18
 constexpr int first_created = stock_slots + 1;
 
 // Stock object codes beyond those named in gdi.h.
@@ -33,60 +31,60 @@ constexpr int null_pen = 8;
 constexpr int first_font_code = 10;
 constexpr int last_font_code = 17;
 
-// The table is built when the program is compiled (constant initialization), so no call
-// ever waits on a first-use guard. free_slots has one bit per created slot, set while the slot
-// is free; a create call takes the lowest free slot.
-struct ObjectTable {
-    GdiObject slots[table_size];
-    std::uint64_t free_slots[table_size / 64] = {};
-    int live = 0;
+constexpr std::uint64_t bit_of(int slot) {
+    return std::uint64_t{1} << (slot % 64);
+}
 
-    constexpr ObjectTable() {
-        auto brush = [this](int code, Colour colour, bool hollow) {
-            GdiObject& o = slots[code + 1];
-            o.kind = ObjectKind::brush;
-            o.stock = true;
-            o.brush.colour = colour;
-            o.brush.hollow = hollow;
-        };
-        auto pen = [this](int code, int style, Colour colour) {
-            GdiObject& o = slots[code + 1];
-            o.kind = ObjectKind::pen;
-            o.stock = true;
-            o.pen.style = style;
-            o.pen.width = 0;
-            o.pen.colour = colour;
-        };
-        brush(white_brush, rgb(255, 255, 255), false);
-        brush(ltgray_brush, rgb(192, 192, 192), false);
-        brush(gray_brush, rgb(128, 128, 128), false);
-        brush(dkgray_brush, rgb(64, 64, 64), false);
-        brush(black_brush, rgb(0, 0, 0), false);
-        brush(null_brush, 0, true);
-        pen(white_pen, ps_solid, rgb(255, 255, 255));
-        pen(black_pen, ps_solid, rgb(0, 0, 0));
-        pen(null_pen, ps_null, 0);
-        // Every stock font is a logical font with all fields at their defaults; the text
-        // renderer decides what that looks like.
-        for (int code = first_font_code; code <= last_font_code; ++code) {
-            if (code == 15) continue;  // code 15 is the default palette, not a font
-            GdiObject& o = slots[code + 1];
-            o.kind = ObjectKind::font;
-            o.stock = true;
-        }
-        for (int i = first_created; i < table_size; ++i) free_slots[i / 64] |= bit_of(i);
+// The table as the program starts: the stock objects in their slots, every other slot free.
+constexpr ObjectTable initial_table() {
+    ObjectTable t;
+    auto brush = [&t](int code, Colour colour, bool hollow) {
+        GdiObject& o = t.slots[code + 1];
+        o.kind = ObjectKind::brush;
+        o.stock = true;
+        o.brush.colour = colour;
+        o.brush.hollow = hollow;
+    };
+    auto pen = [&t](int code, int style, Colour colour) {
+        GdiObject& o = t.slots[code + 1];
+        o.kind = ObjectKind::pen;
+        o.stock = true;
+        o.pen.style = style;
+        o.pen.width = 0;
+        o.pen.colour = colour;
+    };
+    brush(white_brush, rgb(255, 255, 255), false);
+    brush(ltgray_brush, rgb(192, 192, 192), false);
+    brush(gray_brush, rgb(128, 128, 128), false);
+    brush(dkgray_brush, rgb(64, 64, 64), false);
+    brush(black_brush, rgb(0, 0, 0), false);
+    brush(null_brush, 0, true);
+    pen(white_pen, ps_solid, rgb(255, 255, 255));
+    pen(black_pen, ps_solid, rgb(0, 0, 0));
+    pen(null_pen, ps_null, 0);
+    // Every stock font is a logical font with all fields at their defaults; the text
+    // renderer decides what that looks like.
+    for (int code = first_font_code; code <= last_font_code; ++code) {
+        if (code == 15) continue;  // code 15 is the default palette, not a font
+        GdiObject& o = t.slots[code + 1];
+        o.kind = ObjectKind::font;
+        o.stock = true;
     }
+    for (int i = first_created; i < object_table_size; ++i) t.free_slots[i / 64] |= bit_of(i);
+    return t;
+}
 
-    static constexpr std::uint64_t bit_of(int slot) {
-        return std::uint64_t{1} << (slot % 64);
-    }
-};
+}  // namespace
 
-constinit ObjectTable table;
+// Built when the program is compiled (constant initialization), so no call ever waits on a
+// first-use guard.
+constinit ObjectTable object_table = initial_table();
+
+namespace {
 
 GdiObject* slot_of(Handle handle) {
-    if (handle <= 0 || handle >= table_size) return nullptr;
-    GdiObject& o = table.slots[handle];
+    if (handle <= 0 || handle >= object_table_size) return nullptr;
+    GdiObject& o = object_table.slots[handle];
     return o.kind == ObjectKind::none ? nullptr : &o;
 }
 
@@ -94,14 +92,15 @@ GdiObject* slot_of(Handle handle) {
 // kind still to be filled in, or 0 when the table is full. A slot keeps the payloads of
 // other kinds from earlier objects; nothing reads them, as every reader checks the kind.
 Handle take_slot(ObjectKind kind) {
-    for (int word = 0; word < table_size / 64; ++word) {
-        const std::uint64_t bits = table.free_slots[word];
+    ObjectTable& t = object_table;
+    for (int word = 0; word < object_table_size / 64; ++word) {
+        const std::uint64_t bits = t.free_slots[word];
         if (bits == 0) continue;
         const int slot = word * 64 + std::countr_zero(bits);
-        table.free_slots[word] = bits & (bits - 1);
-        table.slots[slot].kind = kind;
-        table.slots[slot].stock = false;
-        ++table.live;
+        t.free_slots[word] = bits & (bits - 1);
+        t.slots[slot].kind = kind;
+        t.slots[slot].stock = false;
+        ++t.live;
         return slot;
     }
     return 0;
@@ -120,10 +119,6 @@ Rect surface_rect(const Dc& dc) {
 }
 
 }  // namespace
-
-const GdiObject* object_of(Handle handle) {
-    return slot_of(handle);
-}
 
 Dc make_paint_dc(Surface& surface) {
     Dc dc;
@@ -145,14 +140,14 @@ Dc make_paint_dc(Surface& surface) {
 Handle create_pen(int style, int width, Colour colour) {
     record("create_pen", {style, width, colour});
     const Handle handle = take_slot(ObjectKind::pen);
-    if (handle != 0) table.slots[handle].pen = PenObject{style, width, colour & 0xffffffu};
+    if (handle != 0) object_table.slots[handle].pen = PenObject{style, width, colour & 0xffffffu};
     return handle;
 }
 
 Handle create_solid_brush(Colour colour) {
     record("create_solid_brush", {colour});
     const Handle handle = take_slot(ObjectKind::brush);
-    if (handle != 0) table.slots[handle].brush = BrushObject{false, colour & 0xffffffu};
+    if (handle != 0) object_table.slots[handle].brush = BrushObject{false, colour & 0xffffffu};
     return handle;
 }
 
@@ -170,7 +165,7 @@ Handle create_font(const FontSpec& spec) {
     }
     const Handle handle = take_slot(ObjectKind::font);
     if (handle != 0) {
-        FontSpec& font = table.slots[handle].font;
+        FontSpec& font = object_table.slots[handle].font;
         font = spec;
         font.face[sizeof font.face - 1] = '\0';  // the face name always ends inside the record
     }
@@ -182,7 +177,7 @@ Handle create_rect_rgn(int left, int top, int right, int bottom) {
     const Handle handle = take_slot(ObjectKind::region);
     if (handle == 0) return 0;
     // Swapped corners are put in order; a box without width or height is the empty region.
-    Rect& region = table.slots[handle].region;
+    Rect& region = object_table.slots[handle].region;
     region = Rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
                   std::max(top, bottom)};
     if (region.left == region.right || region.top == region.bottom) region = Rect{};
@@ -229,13 +224,13 @@ bool delete_object(Handle object) {
     GdiObject* o = slot_of(object);
     if (o == nullptr || o->stock) return false;
     o->kind = ObjectKind::none;
-    table.free_slots[object / 64] |= ObjectTable::bit_of(object);
-    --table.live;
+    object_table.free_slots[object / 64] |= bit_of(object);
+    --object_table.live;
     return true;
 }
 
 int live_object_count() {
-    return table.live;
+    return object_table.live;
 }
 
 int get_rop2(const Dc& dc) {

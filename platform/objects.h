@@ -2,6 +2,7 @@
 // that carry every pixel of every operation (clip and mix mode live only there).
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -33,8 +34,27 @@ struct GdiObject {
     Rect region;
 };
 
+constexpr int object_table_size = 256;
+constexpr int stock_slots = 19;  // stock object codes 0..18, in slots 1..19
+
+// The one table behind the handles: a handle is a slot index. free_slots has one bit per slot,
+// set while a slot above the stock objects is free; a create call takes the lowest free slot.
+// live counts the created objects alive.
+struct ObjectTable {
+    GdiObject slots[object_table_size];
+    std::uint64_t free_slots[object_table_size / 64] = {};
+    int live = 0;
+};
+
+// Written by the object calls of objects.cpp only.
+extern ObjectTable object_table;
+
 // The object behind a handle, or nullptr for 0, a freed slot or a handle out of range.
-const GdiObject* object_of(Handle handle);
+inline const GdiObject* object_of(Handle handle) {
+    if (handle <= 0 || handle >= object_table_size) return nullptr;
+    const GdiObject& o = object_table.slots[handle];
+    return o.kind == ObjectKind::none ? nullptr : &o;
+}
 
 // How much went through write_pixel and write_span since the last reset: `calls` counts the
 // calls of both, `pixels` the pixels they set inside the clip. Tests use them to show that a
@@ -79,7 +99,27 @@ inline void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode) {
 }
 
 // Sets the pixels x0..x1 (inclusive, either order) of row y that lie inside the clip.
-void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode);
+inline void write_span(Dc& dc, int x0, int x1, int y, Colour colour, int mix_mode) {
+    ++pixel_counters.calls;
+    Surface* surface = dc.surface;
+    if (surface == nullptr) return;
+    if (y < dc.clip.top || y < 0 || y >= dc.clip.bottom || y >= surface->height) return;
+    int left = x0 < x1 ? x0 : x1;
+    int right = x0 < x1 ? x1 : x0;
+    if (left < dc.clip.left) left = dc.clip.left;
+    if (left < 0) left = 0;
+    const int end = dc.clip.right < surface->width ? dc.clip.right : surface->width;
+    if (right > end - 1) right = end - 1;
+    if (left > right) return;
+    Colour* row = surface->pixels.data() + static_cast<std::size_t>(y) * surface->width;
+    const Colour pen = colour & 0xffffffu;
+    if (mix_mode == r2_copypen) {
+        for (int x = left; x <= right; ++x) row[x] = pen;
+    } else {
+        for (int x = left; x <= right; ++x) row[x] = mix(pen, row[x], mix_mode);
+    }
+    pixel_counters.pixels += right - left + 1;
+}
 
 // The recorder that record() appends to, nullptr when none is installed (written by
 // set_recorder only).

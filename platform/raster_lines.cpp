@@ -32,11 +32,16 @@ struct Box {
     long long bottom;
 };
 
-wide_int floor_div(wide_int a, wide_int b) {
-    wide_int q = a / b;
+template <class Int>
+Int floor_div(Int a, Int b) {
+    Int q = a / b;
     if (a % b != 0 && ((a < 0) != (b < 0))) --q;
     return q;
 }
+
+// Below this magnitude of step count and minor extent the rounding of the minor coordinate
+// fits 64-bit arithmetic (2 i db + n stays below 2^62); beyond it 128-bit arithmetic is used.
+constexpr long long narrow_extent = 1LL << 30;
 
 // The smallest i in lo..hi for which `holds` is true, where `holds` is false up to some step
 // and true from there on; hi + 1 when it holds nowhere.
@@ -69,9 +74,10 @@ long long last_holding(long long lo, long long hi, Predicate holds) {
 }
 
 // Visits, in drawing order, the pixels of the steps of the segment (x1, y1) -> (x2, y2) that
-// lie in the box: steps 0..n-1, or 0..n with the last point. visit(x, y, step).
+// lie in the box: steps 0..n-1, or 0..n with the last point. visit(x, y, step). Kept out of
+// line, so that the short segments inside the clip take the small walk below.
 template <class Visit>
-void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box, Visit visit) {
+[[gnu::noinline]] void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box, Visit visit) {
     const long long dx = static_cast<long long>(x2) - x1;
     const long long dy = static_cast<long long>(y2) - y1;
     const bool x_major = std::llabs(dx) > std::llabs(dy);
@@ -102,36 +108,108 @@ void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box
     }
 
     // minor(i) = round(i * db / n) with halves down = floor((2 i db + n - 1) / 2n).
-    const wide_int denominator = static_cast<wide_int>(2) * n;
-    auto minor_at = [&](long long i) {
-        return b1 + static_cast<long long>(
-                        floor_div(static_cast<wide_int>(2) * i * db + (n - 1), denominator));
+    const bool narrow = n <= narrow_extent && std::llabs(db) <= narrow_extent;
+    auto rounded = [&](long long i) -> long long {
+        if (narrow) return floor_div(2 * i * db + (n - 1), 2 * n);
+        return static_cast<long long>(floor_div(static_cast<wide_int>(2) * i * db + (n - 1),
+                                                static_cast<wide_int>(2) * n));
     };
-    // The minor coordinate moves monotonically with the step, so the steps inside the minor
-    // range are one run; when both ends of the run are inside, all of it is.
-    const long long minor_lo = minor_at(lo), minor_hi = minor_at(hi);
-    const bool all_inside =
-        std::min(minor_lo, minor_hi) >= b_min && std::max(minor_lo, minor_hi) <= b_max;
-    if (!all_inside && db >= 0) {
-        lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
+    auto minor_at = [&](long long i) { return b1 + rounded(i); };
+    // The minor coordinate of every step lies between those of the two end points, so when
+    // both ends are inside the box's minor range, every step is.
+    const long long b_end = b1 + db;
+    if (std::min(b1, b_end) < b_min || std::max(b1, b_end) > b_max) {
+        // The minor coordinate moves monotonically with the step, so the steps inside the
+        // minor range are one run; when both ends of the run are inside, all of it is.
+        const long long minor_lo = minor_at(lo), minor_hi = minor_at(hi);
+        const bool all_inside =
+            std::min(minor_lo, minor_hi) >= b_min && std::max(minor_lo, minor_hi) <= b_max;
+        if (!all_inside && db >= 0) {
+            lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
+            if (lo > hi) return;
+            hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
+        } else if (!all_inside) {
+            lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
+            if (lo > hi) return;
+            hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
+        }
         if (lo > hi) return;
-        hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
-    } else if (!all_inside) {
-        lo = first_holding(lo, hi, [&](long long i) { return minor_at(i) <= b_max; });
-        if (lo > hi) return;
-        hi = last_holding(lo, hi, [&](long long i) { return minor_at(i) >= b_min; });
     }
-    if (lo > hi) return;
 
-    // Walk lo..hi with the remainder of the rounding division kept incrementally.
+    // Walk lo..hi with the remainder of the rounding division kept incrementally; from step
+    // 0 the quotient is 0 and the remainder n - 1.
     const long long d = 2 * n;
-    const wide_int start = static_cast<wide_int>(2) * lo * db + (n - 1);
-    long long q = static_cast<long long>(floor_div(start, d));
-    long long r = static_cast<long long>(start - static_cast<wide_int>(q) * d);
+    long long q = 0;
+    long long r = n - 1;
+    if (lo != 0) {
+        q = rounded(lo);
+        if (narrow) {
+            r = 2 * lo * db + (n - 1) - q * d;
+        } else {
+            r = static_cast<long long>(static_cast<wide_int>(2) * lo * db + (n - 1) -
+                                       static_cast<wide_int>(q) * d);
+        }
+    }
     for (long long i = lo; i <= hi; ++i) {
         const long long a = a1 + sa * i;
         const long long b = b1 + q;
         visit(static_cast<int>(x_major ? a : b), static_cast<int>(x_major ? b : a), i);
+        r += 2 * db;
+        if (r >= d) {
+            r -= d;
+            ++q;
+        } else if (r < 0) {
+            r += d;
+            --q;
+        }
+    }
+}
+
+// Every dash pattern repeats after 24 steps (its period is 24 or 6).
+constexpr int dash_period = 24;
+
+// dash_on for the steps 0..dash_period-1 of a dash style.
+const bool* dash_table(int style) {
+    struct Tables {
+        bool on[ps_dashdotdot + 1][dash_period];
+        Tables() {
+            for (int s = 0; s <= ps_dashdotdot; ++s) {
+                for (int k = 0; k < dash_period; ++k) on[s][k] = dash_on(s, k);
+            }
+        }
+    };
+    static const Tables tables;
+    return tables.on[style >= ps_solid && style <= ps_dashdotdot ? style : ps_solid];
+}
+
+// Whether the point lies in the box.
+bool inside(const Point& p, const Box& box) {
+    return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
+}
+
+// walk_segment without the last point for a segment whose ends both lie in the box: every
+// step lies between them, so nothing is clipped. The same steps, pixels and rounding; the
+// coordinates are those of a surface, so int arithmetic holds them.
+template <class Visit>
+void walk_inside(const Point& from, const Point& to, Visit visit) {
+    const int dx = to.x - from.x;
+    const int dy = to.y - from.y;
+    const int adx = dx < 0 ? -dx : dx;
+    const int ady = dy < 0 ? -dy : dy;
+    const bool x_major = adx > ady;
+    const int n = x_major ? adx : ady;
+    const int db = x_major ? dy : dx;
+    const int sa = (x_major ? dx : dy) < 0 ? -1 : 1;
+    const int d = 2 * n;
+    int r = n - 1;  // the remainder of (2 i db + n - 1) / 2n at step 0, where the quotient is 0
+    int q = 0;
+    for (int i = 0; i < n; ++i) {
+        const int a = sa * i;
+        if (x_major) {
+            visit(from.x + a, from.y + q, static_cast<long long>(i));
+        } else {
+            visit(from.x + q, from.y + a, static_cast<long long>(i));
+        }
         r += 2 * db;
         if (r >= d) {
             r -= d;
@@ -270,13 +348,33 @@ void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
     for (int k = 0; k + 1 < count; ++k) {
         const Point a = points[k];
         const Point b = points[k + 1];
-        walk_segment(a.x, a.y, b.x, b.y, false, box, [&](int x, int y, long long step) {
-            if (dash_on(pen.style, first_step + step)) {
-                write_pixel(dc, x, y, pen.colour, dc.rop2);
-            } else if (opaque_gaps) {
-                write_pixel(dc, x, y, dc.bk_colour, dc.rop2);
+        if (pen.style == ps_solid) {
+            auto put = [&](int x, int y, long long) { write_pixel(dc, x, y, pen.colour, dc.rop2); };
+            if (inside(a, box) && inside(b, box)) {
+                walk_inside(a, b, put);
+            } else {
+                walk_segment(a.x, a.y, b.x, b.y, false, box, put);
             }
-        });
+        } else {
+            // The walk visits consecutive steps, so the phase in the pattern is found once and
+            // then counted on.
+            const bool* on = dash_table(pen.style);
+            long long next_step = -1;
+            int phase = 0;
+            walk_segment(a.x, a.y, b.x, b.y, false, box, [&](int x, int y, long long step) {
+                if (step != next_step) {
+                    phase = static_cast<int>((first_step + step) % dash_period);
+                    if (phase < 0) phase += dash_period;
+                }
+                next_step = step + 1;
+                if (on[phase]) {
+                    write_pixel(dc, x, y, pen.colour, dc.rop2);
+                } else if (opaque_gaps) {
+                    write_pixel(dc, x, y, dc.bk_colour, dc.rop2);
+                }
+                if (++phase == dash_period) phase = 0;
+            });
+        }
         const long long dx = std::llabs(static_cast<long long>(b.x) - a.x);
         const long long dy = std::llabs(static_cast<long long>(b.y) - a.y);
         first_step += std::max(dx, dy);
@@ -310,7 +408,19 @@ void polyline(Dc& dc, const Point* points, int count) {
         }
         record_args("polyline", args);
     }
-    stroke_path(dc, points, count, stroke_pen_of(dc));
+    const StrokePen pen = stroke_pen_of(dc);
+    // The common case, one short solid segment inside the clip, takes the small walk at once.
+    if (count == 2 && points != nullptr && pen.visible && pen.cosmetic &&
+        pen.style == ps_solid && dc.surface != nullptr) {
+        const Box box = box_of(drawable_area(dc));
+        if (inside(points[0], box) && inside(points[1], box)) {
+            walk_inside(points[0], points[1], [&](int x, int y, long long) {
+                write_pixel(dc, x, y, pen.colour, dc.rop2);
+            });
+            return;
+        }
+    }
+    stroke_path(dc, points, count, pen);
 }
 
 }  // namespace gdi

@@ -31,8 +31,25 @@ public:
     bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts exactly the given bytes to one code point; false when they do not form exactly
-    // one character of the code page.
+    // one character of the code page. Each answer is remembered in a small table (the same
+    // bytes always give the same answer), so a text asks the C library once per character
+    // it has not seen lately.
     bool convert(const char* bytes, int length, char32_t& code) {
+        const unsigned key = static_cast<unsigned>(length) << 16 |
+                             static_cast<unsigned>(static_cast<unsigned char>(bytes[0])) << 8 |
+                             (length > 1 ? static_cast<unsigned char>(bytes[1]) : 0u);
+        Answer& answer = answers_[(key ^ (key >> 7)) % answer_slots];
+        if (answer.key != key) {
+            answer.key = key;
+            answer.valid = ask(bytes, length, answer.code);
+        }
+        code = answer.code;
+        return answer.valid;
+    }
+
+private:
+    bool ask(const char* bytes, int length, char32_t& code) {
+        code = 0;
         if (!ok()) return false;
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
         char in[2] = {bytes[0], length > 1 ? bytes[1] : '\0'};
@@ -50,8 +67,15 @@ public:
         return true;
     }
 
-private:
+    struct Answer {
+        unsigned key = 0;  // length << 16 | bytes; 0 for an empty slot (no length is 0)
+        bool valid = false;
+        char32_t code = 0;
+    };
+    static constexpr unsigned answer_slots = 251;
+
     iconv_t handle_;
+    Answer answers_[answer_slots];
 };
 
 Converter& converter() {

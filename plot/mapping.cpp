@@ -59,3 +59,13 @@ bool has_position_x(const GraphFrame& frame, double x) {
 bool has_position_y(const GraphFrame& frame, double y) {
     return !std::isnan(row_position(frame, y));
 }
+
+bool point_pixel(const GraphFrame& frame, double x, double y, int& column, int& row) {
+    const double column_at = column_position(frame, x);
+    if (std::isnan(column_at)) return false;
+    const double row_at = row_position(frame, y);
+    if (std::isnan(row_at)) return false;
+    column = clamp_pixel(column_at);
+    row = clamp_pixel(row_at);
+    return true;
+}

@@ -53,6 +53,11 @@ int map_y_linear(const GraphFrame& frame, double y);
 bool has_position_x(const GraphFrame& frame, double x);
 bool has_position_y(const GraphFrame& frame, double y);
 
+// Whether (x, y) has a pixel, computed once for both tests and both mappings: false for a
+// point that has_position_x or has_position_y rejects (column and row are then left as they
+// are); otherwise column is map_x(frame, x) and row map_y(frame, y).
+bool point_pixel(const GraphFrame& frame, double x, double y, int& column, int& row);
+
 // Sets the pixel of (x, y) in the colour; the slot's pen now stands there.
 void pen_move(GraphFrame& frame, double x, double y, int colour, int slot);
 // Segment between two pixels, both end pixels included, in the frame's line_dash (0 solid,
@@ -61,6 +66,9 @@ void pen_move(GraphFrame& frame, double x, double y, int colour, int slot);
 void frame_line(GraphFrame& frame, int column1, int row1, int column2, int row2, int colour);
 // frame_line from the slot's pen to the pixel of (x, y); the pen now stands there.
 void pen_line_to(GraphFrame& frame, double x, double y, int colour, int slot);
+// frame_line from the slot's pen to a pixel that point_pixel gave; the pen now stands there.
+// A slot outside 0..25 draws nothing.
+void pen_line_to_pixel(GraphFrame& frame, int column, int row, int colour, int slot);
 // pen_move with slot 0.
 void pen_move_slot0(GraphFrame& frame, double x, double y, int colour);
 

@@ -32,9 +32,9 @@ bool has_point(const GraphFrame& frame, double x, double y) {
 }  // namespace
 
 void pen_move(GraphFrame& frame, double x, double y, int colour, int slot) {
-    if (!is_curve_slot(slot) || !has_point(frame, x, y)) return;
-    int column = map_x(frame, x);
-    int row = map_y(frame, y);
+    int column = 0;
+    int row = 0;
+    if (!is_curve_slot(slot) || !point_pixel(frame, x, y, column, row)) return;
     frame.pen_x[slot] = column;
     frame.pen_y[slot] = row;
     put_pixel(column, row, colour, gdi::r2_copypen);
@@ -46,9 +46,14 @@ void frame_line(GraphFrame& frame, int column1, int row1, int column2, int row2,
 }
 
 void pen_line_to(GraphFrame& frame, double x, double y, int colour, int slot) {
-    if (!is_curve_slot(slot) || !has_point(frame, x, y)) return;
-    int column = map_x(frame, x);
-    int row = map_y(frame, y);
+    int column = 0;
+    int row = 0;
+    if (!is_curve_slot(slot) || !point_pixel(frame, x, y, column, row)) return;
+    pen_line_to_pixel(frame, column, row, colour, slot);
+}
+
+void pen_line_to_pixel(GraphFrame& frame, int column, int row, int colour, int slot) {
+    if (!is_curve_slot(slot)) return;
     frame_line(frame, frame.pen_x[slot], frame.pen_y[slot], column, row, colour);
     frame.pen_x[slot] = column;
     frame.pen_y[slot] = row;

@@ -82,7 +82,9 @@ void route_sample(int kind, double x, double y, AnalysisSettings& settings, int 
 
 void connect_sample(GraphFrame& frame, double x, double y, int colour, int slot) {
     // A sample without a pixel (NaN) is left out; the curve joins the samples around it.
-    if (!is_curve_slot(slot) || !has_position_x(frame, x) || !has_position_y(frame, y)) return;
+    int column = 0;
+    int row = 0;
+    if (!is_curve_slot(slot) || !point_pixel(frame, x, y, column, row)) return;
     if (x == frame.start_x) {
         pen_move(frame, frame.start_x, frame.start_y, colour, slot);
         frame.last_value[slot] = y;
@@ -99,7 +101,8 @@ void connect_sample(GraphFrame& frame, double x, double y, int colour, int slot)
             pen_line_to(frame, x, 0.0, colour, slot);
             break;
         default:
-            pen_line_to(frame, x, y, colour, slot);
+            // The pen's start point leaves the ranges as they were: the sample's pixel stands.
+            pen_line_to_pixel(frame, column, row, colour, slot);
             break;
     }
 }

@@ -72,7 +72,8 @@ void sweep_linear(int kind, Callback callback, AnalysisSettings& settings, int c
         // The first sample's value is the curve's start point: the routing starts the curve
         // there instead of joining it to the previous one.
         if (sweep_x == from) settings.first_value = sweep_y;
-        if (drawn_sample(sample_index(sweep_x, from, step), d)) {
+        // Without decimation every sample is drawn, whatever its index.
+        if (d == 1 || drawn_sample(sample_index(sweep_x, from, step), d)) {
             route_sample(kind, sweep_x, sweep_y, settings, colour, forward_slot);
         }
         double next = sweep_x + step;

@@ -1,13 +1,13 @@
 // The circuit equations of the gallery's examples, checked against the circuits' own laws:
 // every solved operating point satisfies its node equation, every closed form agrees with the
 // textbook value at its characteristic point.
+#include "gallery/circuits.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
 #include <numbers>
-
-#include "gallery/circuits.h"
 
 namespace {
 

@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Gallery, ExamplePicture, ::testing::Range(0, gallery_ex
 
 TEST_F(GalleryTest, EveryGoldenHasAnExampleAndEveryExampleAGolden) {
     std::set<std::string> goldens;
-    for (const auto& entry : std::filesystem::directory_iterator(
-             std::string(LUNKARO_SOURCE_DIR) + "/tests/goldens/gallery")) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(LUNKARO_SOURCE_DIR) +
+                                                                 "/tests/goldens/gallery")) {
         if (entry.path().extension() == ".png") goldens.insert(entry.path().stem().string());
     }
     std::set<std::string> names;
@@ -193,8 +193,7 @@ TEST_F(GalleryTest, SchmittLoopsCrossZeroAtTheirThresholds) {
     for (Loop loop : {Loop{1, 3.5}, Loop{2, 4.5}}) {
         const double threshold = schmitt_threshold(10e3, 22e3, loop.vsat);
         std::vector<int> columns;
-        for (int column = main_graph.left; column <= main_graph.left + main_graph.width;
-             ++column) {
+        for (int column = main_graph.left; column <= main_graph.left + main_graph.width; ++column) {
             if (canvas.colour_at(column, zero_row) == loop.colour) columns.push_back(column);
         }
         ASSERT_FALSE(columns.empty()) << "colour " << loop.colour;

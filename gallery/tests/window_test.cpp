@@ -154,8 +154,8 @@ TEST_F(GalleryWindow, SnapshotWritesEveryPictureAndTheIndexPage) {
         previous = at;
     }
     // Titles in UTF-8, whatever the program's own texts are stored in.
-    for (const char8_t* title : {u8"シュミットトリガのヒステリシス特性",
-                                 u8"一巡伝達関数のナイキスト線図"}) {
+    for (const char8_t* title :
+         {u8"シュミットトリガのヒステリシス特性", u8"一巡伝達関数のナイキスト線図"}) {
         const std::string utf8(reinterpret_cast<const char*>(title));
         EXPECT_EQ(count_of(html, utf8), 2) << "alt text and caption";
     }

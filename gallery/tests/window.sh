@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The gallery in a real window under Xvfb: the window "graph_gallery" shows the first
+# example's snapshot, a key press shows the second, a click the third, and the end of the
+# session (SIGTERM) ends the program with exit code 0.
+# Exit 77 (skipped) when a tool the test needs is missing.
+# usage: window.sh GRAPH_GALLERY
+set -u
+program=$1
+for tool in Xvfb xdotool import compare; do
+  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# A display of our own: the first free number from 141 on.
+for display in $(seq 141 190); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] && continue
+  Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do
+    [ -e /tmp/.X11-unix/X$display ] && break
+    sleep 0.1
+  done
+  kill -0 $xvfb_pid 2>/dev/null && break
+  xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || { echo "FAIL: cannot start Xvfb"; exit 1; }
+export DISPLAY=:$display
+
+"$program" --out "$work/snapshots" 2>/dev/null || fail "--out failed"
+order=($(grep -o '<img src="[^"]*"' "$work/snapshots/index.html" | sed 's/<img src="//; s/"$//'))
+[ ${#order[@]} -ge 3 ] || { echo "FAIL: fewer than three examples on the index page"; exit 1; }
+
+"$program" 2>"$work/err" &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^graph_gallery$' | head -1)
+[ -n "$window" ] || { echo "FAIL: no window named graph_gallery appeared"; exit 1; }
+
+bells() { od -An -tx1 "$work/err" | tr -s ' \n' '\n' | grep -c '^07$'; }
+wait_for_paints() {  # COUNT: waits until COUNT paints have rung; false if they do not come
+  for _ in $(seq 1 100); do
+    [ "$(bells)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+shows() {  # PICTURE: the window's client area equals the snapshot, pixel for pixel
+  sleep 0.3
+  import -window "$window" "$work/screen.png" 2>/dev/null
+  [ "$(compare -metric AE "$work/screen.png" "$work/snapshots/$1" null: 2>&1)" = "0" ]
+}
+
+wait_for_paints 1 || fail "the first paint did not come"
+shows "${order[0]}" || fail "the window does not show ${order[0]}"
+painted=$(bells)
+
+xdotool key --window "$window" space
+wait_for_paints $((painted + 1)) || fail "a key press did not paint"
+shows "${order[1]}" || fail "after a key press the window does not show ${order[1]}"
+painted=$(bells)
+
+xdotool mousemove --window "$window" 200 200 click 1
+wait_for_paints $((painted + 1)) || fail "a click did not paint"
+shows "${order[2]}" || fail "after a click the window does not show ${order[2]}"
+
+# The session ends: SDL turns SIGTERM into its quit event, which closes the window.
+kill -TERM "$program_pid"
+code=124
+for _ in $(seq 1 100); do
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid"; code=$?
+    break
+  fi
+  sleep 0.1
+done
+program_pid=""
+[ $code -eq 0 ] || fail "the end of the session ends the program with exit code $code"
+
+if [ $failures -eq 0 ]; then echo "graph_gallery window: every check holds"; fi
+[ $failures -eq 0 ]

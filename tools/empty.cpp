@@ -1,1 +1,0 @@
-// Keeps a library buildable while it has no sources of its own yet.
