@@ -8,6 +8,7 @@
 
 const char* const gallery_window_title = "graph_gallery";
 
+// Written by gallery_window_proc (the next example) and write_gallery (each in turn).
 int shown_example = 0;
 
 namespace {

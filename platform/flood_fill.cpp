@@ -19,7 +19,7 @@ namespace gdi {
 // when the seed lies outside the clip, when the seed itself may not be filled, for another
 // type, or with the null brush. The brush is painted in copy mode whatever the mix mode.
 bool ext_flood_fill(Dc& dc, int x, int y, Colour colour, int type) {
-    record("ext_flood_fill", {x, y, colour, type});
+    record("ext_flood_fill", x, y, colour, type);
     if (dc.surface == nullptr) return false;
     if (type != floodfill_border && type != floodfill_surface) return false;
     const Rect area = drawable_area(dc);

@@ -138,14 +138,14 @@ Dc make_paint_dc(Surface& surface) {
 }
 
 Handle create_pen(int style, int width, Colour colour) {
-    record("create_pen", {style, width, colour});
+    record("create_pen", style, width, colour);
     const Handle handle = take_slot(ObjectKind::pen);
     if (handle != 0) object_table.slots[handle].pen = PenObject{style, width, colour & 0xffffffu};
     return handle;
 }
 
 Handle create_solid_brush(Colour colour) {
-    record("create_solid_brush", {colour});
+    record("create_solid_brush", colour);
     const Handle handle = take_slot(ObjectKind::brush);
     if (handle != 0) object_table.slots[handle].brush = BrushObject{false, colour & 0xffffffu};
     return handle;
@@ -157,11 +157,10 @@ Handle create_font(const FontSpec& spec) {
         char face[sizeof spec.face];
         std::memcpy(face, spec.face, sizeof face);
         face[sizeof face - 1] = '\0';
-        record("create_font",
-               {spec.height, spec.width, spec.escapement, spec.orientation, spec.weight,
-                spec.italic, spec.underline, spec.strike_out, spec.char_set, spec.out_precision,
-                spec.clip_precision, spec.quality, spec.pitch_and_family},
-               face);
+        record_text("create_font", face, -1, spec.height, spec.width, spec.escapement,
+                    spec.orientation, spec.weight, spec.italic, spec.underline, spec.strike_out,
+                    spec.char_set, spec.out_precision, spec.clip_precision, spec.quality,
+                    spec.pitch_and_family);
     }
     const Handle handle = take_slot(ObjectKind::font);
     if (handle != 0) {
@@ -173,7 +172,7 @@ Handle create_font(const FontSpec& spec) {
 }
 
 Handle create_rect_rgn(int left, int top, int right, int bottom) {
-    record("create_rect_rgn", {left, top, right, bottom});
+    record("create_rect_rgn", left, top, right, bottom);
     const Handle handle = take_slot(ObjectKind::region);
     if (handle == 0) return 0;
     // Swapped corners are put in order; a box without width or height is the empty region.
@@ -185,7 +184,7 @@ Handle create_rect_rgn(int left, int top, int right, int bottom) {
 }
 
 Handle get_stock_object(int which) {
-    record("get_stock_object", {which});
+    record("get_stock_object", which);
     if (which < 0 || which >= stock_slots) return 0;
     return slot_of(which + 1) ? which + 1 : 0;
 }
@@ -193,7 +192,7 @@ Handle get_stock_object(int which) {
 // Selecting a region sets the clip as select_clip_rgn does and returns 0: regions are not
 // replaced objects of the device context.
 Handle select_object(Dc& dc, Handle object) {
-    record("select_object", {object});
+    record("select_object", object);
     const GdiObject* o = slot_of(object);
     if (o == nullptr) return 0;
     Handle previous = 0;
@@ -220,7 +219,7 @@ Handle select_object(Dc& dc, Handle object) {
 }
 
 bool delete_object(Handle object) {
-    record("delete_object", {object});
+    record("delete_object", object);
     GdiObject* o = slot_of(object);
     if (o == nullptr || o->stock) return false;
     o->kind = ObjectKind::none;
@@ -234,40 +233,40 @@ int live_object_count() {
 }
 
 int get_rop2(const Dc& dc) {
-    record("get_rop2", {});
+    record("get_rop2");
     return dc.rop2;
 }
 
 int set_rop2(Dc& dc, int mode) {
-    record("set_rop2", {mode});
+    record("set_rop2", mode);
     const int previous = dc.rop2;
     dc.rop2 = mode;
     return previous;
 }
 
 int set_bk_mode(Dc& dc, int mode) {
-    record("set_bk_mode", {mode});
+    record("set_bk_mode", mode);
     const int previous = dc.bk_mode;
     dc.bk_mode = mode;
     return previous;
 }
 
 Colour set_bk_color(Dc& dc, Colour colour) {
-    record("set_bk_color", {colour});
+    record("set_bk_color", colour);
     const Colour previous = dc.bk_colour;
     dc.bk_colour = colour & 0xffffffu;
     return previous;
 }
 
 Colour set_text_color(Dc& dc, Colour colour) {
-    record("set_text_color", {colour});
+    record("set_text_color", colour);
     const Colour previous = dc.text_colour;
     dc.text_colour = colour & 0xffffffu;
     return previous;
 }
 
 int set_text_align(Dc& dc, int flags) {
-    record("set_text_align", {flags});
+    record("set_text_align", flags);
     const int previous = dc.text_align;
     dc.text_align = flags;
     return previous;
@@ -275,7 +274,7 @@ int set_text_align(Dc& dc, int flags) {
 
 // A handle that is no region (a pen, a freed slot) leaves the clip as it was.
 void select_clip_rgn(Dc& dc, Handle region) {
-    record("select_clip_rgn", {region});
+    record("select_clip_rgn", region);
     if (region == 0) {
         dc.clip = surface_rect(dc);
         return;

@@ -136,11 +136,24 @@ inline bool recording() {
 void append_call(const char* op, std::initializer_list<long long> args, const char* text,
                  int text_length);
 
-// Appends a record to the installed recorder, if any. Without a recorder this is one test of
-// a pointer: nothing is built and nothing is allocated.
-inline void record(const char* op, std::initializer_list<long long> args,
-                   const char* text = nullptr, int text_length = -1) {
-    if (installed_recorder != nullptr) [[unlikely]] append_call(op, args, text, text_length);
+// The out-of-line part of record and record_text: builds the record's argument list only
+// when a recorder is installed.
+template <class... Args>
+[[gnu::cold, gnu::noinline]] void append_record(const char* op, const char* text,
+                                                  int text_length, Args... args) {
+    append_call(op, {static_cast<long long>(args)...}, text, text_length);
+}
+
+// Appends a record of the call with its integer arguments to the installed recorder, if any.
+// Without a recorder this is one test of a pointer: nothing is built and nothing allocated.
+template <class... Args>
+inline void record(const char* op, Args... args) {
+    if (installed_recorder != nullptr) [[unlikely]] append_record(op, nullptr, -1, args...);
+}
+// The same for a call with text bytes (a negative length: up to the zero byte).
+template <class... Args>
+inline void record_text(const char* op, const char* text, int text_length, Args... args) {
+    if (installed_recorder != nullptr) [[unlikely]] append_record(op, text, text_length, args...);
 }
 // The same for a call whose argument list is built at run time (polyline's points); callers
 // build the list only while recording().

@@ -382,14 +382,14 @@ void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
 }
 
 void move_to_ex(Dc& dc, int x, int y, Point* previous) {
-    record("move_to_ex", {x, y});
+    record("move_to_ex", x, y);
     if (previous != nullptr) *previous = Point{dc.current_x, dc.current_y};
     dc.current_x = x;
     dc.current_y = y;
 }
 
 void line_to(Dc& dc, int x, int y) {
-    record("line_to", {x, y});
+    record("line_to", x, y);
     const Point path[2] = {{dc.current_x, dc.current_y}, {x, y}};
     stroke_path(dc, path, 2, stroke_pen_of(dc));
     dc.current_x = x;

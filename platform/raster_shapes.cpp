@@ -203,7 +203,7 @@ bool brush_colour_of(const Dc& dc, Colour& colour) {
 // left along the top, down the left side, right along the bottom and up the right side, so a
 // dash pattern carries on around the corners.
 void rectangle(Dc& dc, int left, int top, int right, int bottom) {
-    record("rectangle", {left, top, right, bottom});
+    record("rectangle", left, top, right, bottom);
     if (dc.surface == nullptr) return;
     rectangle_pixels(dc, ordered_box(left, top, right, bottom));
 }
@@ -214,7 +214,7 @@ void rectangle(Dc& dc, int left, int top, int right, int bottom) {
 // the ring solid; a wide pen draws its band around the ring. A box wider or higher than 65536
 // pixels draws nothing.
 void ellipse(Dc& dc, int left, int top, int right, int bottom) {
-    record("ellipse", {left, top, right, bottom});
+    record("ellipse", left, top, right, bottom);
     if (dc.surface == nullptr) return;
     const Box box = ordered_box(left, top, right, bottom);
     if (box.width() <= 2 || box.height() <= 2) {
@@ -267,7 +267,7 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
 // exclusive or; dstinvert inverts, blackness and whiteness paint black and white. Any other
 // operation draws nothing. A negative width or height extends the box left or up from (x, y).
 void pat_blt(Dc& dc, int x, int y, int width, int height, std::uint32_t rop) {
-    record("pat_blt", {x, y, width, height, rop});
+    record("pat_blt", x, y, width, height, rop);
     if (dc.surface == nullptr) return;
     constexpr std::uint32_t patinvert = 0x005A0049u;
     constexpr std::uint32_t dstinvert = 0x00550009u;
@@ -306,7 +306,7 @@ void pat_blt(Dc& dc, int x, int y, int width, int height, std::uint32_t rop) {
 // Combines by the mix mode of the device context. Returns the colour asked for, or
 // 0xFFFFFFFF when the pixel lies outside the clip and nothing was set.
 Colour set_pixel(Dc& dc, int x, int y, Colour colour) {
-    record("set_pixel", {x, y, colour});
+    record("set_pixel", x, y, colour);
     const Rect area = drawable_area(dc);
     if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return 0xFFFFFFFFu;
     write_pixel(dc, x, y, colour, dc.rop2);

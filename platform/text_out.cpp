@@ -227,7 +227,7 @@ long long text_cells_walked() {
 }
 
 void text_out(Dc& dc, int x, int y, const char* bytes, int count) {
-    record("text_out", {x, y, count}, bytes, bytes ? std::max(count, 0) : 0);
+    record_text("text_out", bytes, bytes ? std::max(count, 0) : 0, x, y, count);
     if (dc.surface == nullptr || bytes == nullptr || count <= 0) return;
 
     // The stock system font, or a handle that is no font, is a logical font with every field

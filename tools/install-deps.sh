@@ -12,8 +12,12 @@ packages=(
   fonts-ipafont-mincho fontconfig
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # window tests
-  xvfb xauth xdotool x11-utils
+  # window tests: Xvfb, xdotool, libX11 for the close request, ImageMagick for screenshots
+  xvfb xauth xdotool x11-utils libx11-dev imagemagick
+  # the gallery's index page is checked in headless Chromium
+  chromium
+  # the Shift-JIS rewrite of string literals for clang builds
+  python3
   # fuzzing and memory checks
   clang libclang-rt-14-dev valgrind
 )
