@@ -134,7 +134,9 @@ void BM_PaintFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintFloor);
 
-double cheap_line() { return 0.002 + 0.001 * (sweep_x - 0.6); }
+double cheap_line() {
+    return 0.002 + 0.001 * (sweep_x - 0.6);
+}
 
 // One curve of kind 1 over the bias frame, drawn with decimation, for growing sample counts:
 // the time per sample should stay flat. The counter per_sample is the time of one sample.
@@ -149,15 +151,20 @@ void BM_SweepScaling(benchmark::State& state) {
         sweep_linear(1, cheap_line, analysis, 2);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["per_sample"] =
-        benchmark::Counter(static_cast<double>(state.range(0)),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_sample"] = benchmark::Counter(
+        static_cast<double>(state.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     analysis.sample_count = 250;
     curve_count = 0;
 }
-BENCHMARK(BM_SweepScaling)->RangeMultiplier(10)->Range(1000, 10000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SweepScaling)
+    ->RangeMultiplier(10)
+    ->Range(1000, 10000000)
+    ->Unit(benchmark::kMicrosecond);
 
-double far_model() { return evaluate_model() * 1e12; }
+double far_model() {
+    return evaluate_model() * 1e12;
+}
 
 // A paint whose curves all lie 1e12 times beyond the y range: clipping must keep it as cheap
 // as a normal paint.
@@ -207,12 +214,12 @@ std::vector<PaintText> texts_of_a_paint(PaintTarget& target) {
     PaintText current;
     for (const gdi::Call& call : recorder.calls) {
         if (call.op == "create_font" && call.args.size() == 13) {
-            int* fields[] = {&current.font.height,        &current.font.width,
-                             &current.font.escapement,    &current.font.orientation,
-                             &current.font.weight,        &current.font.italic,
-                             &current.font.underline,     &current.font.strike_out,
-                             &current.font.char_set,      &current.font.out_precision,
-                             &current.font.clip_precision, &current.font.quality,
+            int* fields[] = {&current.font.height,          &current.font.width,
+                             &current.font.escapement,      &current.font.orientation,
+                             &current.font.weight,          &current.font.italic,
+                             &current.font.underline,       &current.font.strike_out,
+                             &current.font.char_set,        &current.font.out_precision,
+                             &current.font.clip_precision,  &current.font.quality,
                              &current.font.pitch_and_family};
             for (int k = 0; k < 13; ++k) *fields[k] = static_cast<int>(call.args[k]);
             std::snprintf(current.font.face, sizeof current.font.face, "%s", call.text.c_str());

@@ -51,24 +51,29 @@ bool is_sjis_lead_byte(char byte) {
     return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
 }
 
-void copy_caption(char* field, const char* text) {
-    constexpr int limit = caption_size - 1;
+void copy_sjis_text(char* out, int size, const char* text) {
+    if (size < 1) return;
+    const int limit = size - 1;
     int n = 0;
     if (text != nullptr) {
         while (n < limit && text[n] != '\0') {
             if (is_sjis_lead_byte(text[n])) {
                 // A double-byte character goes in whole or not at all.
                 if (n + 2 > limit || text[n + 1] == '\0') break;
-                field[n] = text[n];
-                field[n + 1] = text[n + 1];
+                out[n] = text[n];
+                out[n + 1] = text[n + 1];
                 n += 2;
             } else {
-                field[n] = text[n];
+                out[n] = text[n];
                 ++n;
             }
         }
     }
-    field[n] = '\0';
+    out[n] = '\0';
+}
+
+void copy_caption(char* field, const char* text) {
+    copy_sjis_text(field, caption_size, text);
 }
 
 void set_frame_scales(GraphFrame& frame, int x_scale, int y_scale, int x_divisions, int y_divisions,

@@ -69,11 +69,15 @@ extern GraphFrame stage_graphs[stage_frame_count];
 // Is the byte the first of a Shift-JIS double-byte character (0x81..0x9f, 0xe0..0xfc)?
 bool is_sjis_lead_byte(char byte);
 
-// Copies a Shift-JIS text into a caption field: at most caption_size - 1 bytes and the
+// Copies a Shift-JIS text into `out`, a buffer of `size` bytes: at most size - 1 bytes and the
 // terminator, and never the first byte of a double-byte character without its second, so an
-// overlong text is cut at the last whole character that fits. Reads at most caption_size - 1
-// bytes of the text, so an unterminated 40-byte field is a valid source. A null text gives an
-// empty caption.
+// overlong text is cut at the last whole character that fits. Reads at most size - 1 bytes of
+// the text, so a text field of `size` bytes that a caller filled to its end without a
+// terminator is a valid source. A null text, or a size below 1 (nothing written), gives an
+// empty text.
+void copy_sjis_text(char* out, int size, const char* text);
+
+// copy_sjis_text into a caption field of caption_size bytes.
 void copy_caption(char* field, const char* text);
 
 // Stores the scale codes and the division counts (as doubles) and copies the two captions with

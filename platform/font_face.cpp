@@ -129,8 +129,8 @@ public:
         }
         std::unique_ptr<FontFace> face = find_face(logical, family, language, pixel_size);
         if (!face) warn_once(logical);
-        FaceKey key{face_name(logical), family, language, logical.weight, logical.italic != 0,
-                    pixel_size};
+        FaceKey key{face_name(logical),  family,    language, logical.weight,
+                    logical.italic != 0, pixel_size};
         faces_.emplace_back(std::move(key), std::move(face));
         last_ = faces_.size() - 1;
         return faces_.back().second.get();
@@ -323,8 +323,8 @@ const GlyphBitmap& FontFace::glyph_of_char(char32_t code, bool valid, int max_ad
     // advance limit and the rendering mode.
     const std::uint64_t character = valid ? static_cast<std::uint64_t>(code) & 0x1fffff : 0x200000;
     const std::uint64_t mode = current_rendering == GlyphRendering::grey ? 1 : 0;
-    const std::uint64_t key = (character << 17) | (static_cast<std::uint64_t>(max_advance) << 1) |
-                              mode;
+    const std::uint64_t key =
+        (character << 17) | (static_cast<std::uint64_t>(max_advance) << 1) | mode;
     CharSlot& slot = by_char_[(key ^ (key >> 17) ^ (key >> 29)) % char_slots];
     if (slot.glyph != nullptr && slot.key == key) return *slot.glyph;
     const GlyphBitmap& found = glyph(valid ? glyph_index(code) : 0, max_advance);

@@ -121,7 +121,7 @@ Dc make_paint_dc(Surface& surface);
 // Objects.
 Handle create_pen(int style, int width, Colour colour);
 Handle create_solid_brush(Colour colour);
-Handle create_font(const FontSpec& spec);
+Handle create_font(const FontSpec& font_spec);
 Handle create_rect_rgn(int left, int top, int right, int bottom);
 Handle get_stock_object(int which);
 // Makes a pen, brush or font current and returns the handle it replaces (0 on a bad handle).

@@ -151,21 +151,22 @@ Handle create_solid_brush(Colour colour) {
     return handle;
 }
 
-Handle create_font(const FontSpec& spec) {
+Handle create_font(const FontSpec& font_spec) {
     if (recording()) {
         // The face name as the font record keeps it: cut at the record's last byte.
-        char face[sizeof spec.face];
-        std::memcpy(face, spec.face, sizeof face);
+        char face[sizeof font_spec.face];
+        std::memcpy(face, font_spec.face, sizeof face);
         face[sizeof face - 1] = '\0';
-        record_text("create_font", face, -1, spec.height, spec.width, spec.escapement,
-                    spec.orientation, spec.weight, spec.italic, spec.underline, spec.strike_out,
-                    spec.char_set, spec.out_precision, spec.clip_precision, spec.quality,
-                    spec.pitch_and_family);
+        record_text("create_font", face, -1, font_spec.height, font_spec.width,
+                    font_spec.escapement, font_spec.orientation, font_spec.weight, font_spec.italic,
+                    font_spec.underline, font_spec.strike_out, font_spec.char_set,
+                    font_spec.out_precision, font_spec.clip_precision, font_spec.quality,
+                    font_spec.pitch_and_family);
     }
     const Handle handle = take_slot(ObjectKind::font);
     if (handle != 0) {
         FontSpec& font = object_table.slots[handle].font;
-        font = spec;
+        font = font_spec;
         font.face[sizeof font.face - 1] = '\0';  // the face name always ends inside the record
     }
     return handle;

@@ -87,7 +87,7 @@ inline Colour mix(Colour pen, Colour pixel, int mode) {
 
 // Sets one pixel if it lies inside the clip, combining with the pixel by the mix mode. The
 // clip is held inside the surface even if a caller set it by hand.
-inline void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode) {
+[[gnu::always_inline]] inline void write_pixel(Dc& dc, int x, int y, Colour colour, int mix_mode) {
     ++pixel_counters.calls;
     Surface* surface = dc.surface;
     if (surface == nullptr) return;
@@ -139,8 +139,8 @@ void append_call(const char* op, std::initializer_list<long long> args, const ch
 // The out-of-line part of record and record_text: builds the record's argument list only
 // when a recorder is installed.
 template <class... Args>
-[[gnu::cold, gnu::noinline]] void append_record(const char* op, const char* text,
-                                                  int text_length, Args... args) {
+[[gnu::cold, gnu::noinline]] void append_record(const char* op, const char* text, int text_length,
+                                                Args... args) {
     append_call(op, {static_cast<long long>(args)...}, text, text_length);
 }
 
@@ -148,12 +148,14 @@ template <class... Args>
 // Without a recorder this is one test of a pointer: nothing is built and nothing allocated.
 template <class... Args>
 inline void record(const char* op, Args... args) {
-    if (installed_recorder != nullptr) [[unlikely]] append_record(op, nullptr, -1, args...);
+    if (installed_recorder != nullptr) [[unlikely]]
+        append_record(op, nullptr, -1, args...);
 }
 // The same for a call with text bytes (a negative length: up to the zero byte).
 template <class... Args>
 inline void record_text(const char* op, const char* text, int text_length, Args... args) {
-    if (installed_recorder != nullptr) [[unlikely]] append_record(op, text, text_length, args...);
+    if (installed_recorder != nullptr) [[unlikely]]
+        append_record(op, text, text_length, args...);
 }
 // The same for a call whose argument list is built at run time (polyline's points); callers
 // build the list only while recording().

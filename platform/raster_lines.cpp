@@ -77,7 +77,8 @@ long long last_holding(long long lo, long long hi, Predicate holds) {
 // lie in the box: steps 0..n-1, or 0..n with the last point. visit(x, y, step). Kept out of
 // line, so that the short segments inside the clip take the small walk below.
 template <class Visit>
-[[gnu::noinline]] void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box, Visit visit) {
+[[gnu::noinline]] void walk_segment(int x1, int y1, int x2, int y2, bool with_last, const Box& box,
+                                    Visit visit) {
     const long long dx = static_cast<long long>(x2) - x1;
     const long long dy = static_cast<long long>(y2) - y1;
     const bool x_major = std::llabs(dx) > std::llabs(dy);
@@ -111,8 +112,8 @@ template <class Visit>
     const bool narrow = n <= narrow_extent && std::llabs(db) <= narrow_extent;
     auto rounded = [&](long long i) -> long long {
         if (narrow) return floor_div(2 * i * db + (n - 1), 2 * n);
-        return static_cast<long long>(floor_div(static_cast<wide_int>(2) * i * db + (n - 1),
-                                                static_cast<wide_int>(2) * n));
+        return static_cast<long long>(
+            floor_div(static_cast<wide_int>(2) * i * db + (n - 1), static_cast<wide_int>(2) * n));
     };
     auto minor_at = [&](long long i) { return b1 + rounded(i); };
     // The minor coordinate of every step lies between those of the two end points, so when
@@ -185,6 +186,13 @@ const bool* dash_table(int style) {
 // Whether the point lies in the box.
 bool inside(const Point& p, const Box& box) {
     return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
+}
+
+// Whether the box meets the box spanned by the two points. Every pixel of the segment between
+// them lies in the spanned box, so a segment whose box misses the clip shows nothing.
+bool box_meets_box_of(const Point& a, const Point& b, const Box& box) {
+    return std::max(a.x, b.x) >= box.left && std::min(a.x, b.x) < box.right &&
+           std::max(a.y, b.y) >= box.top && std::min(a.y, b.y) < box.bottom;
 }
 
 // walk_segment without the last point for a segment whose ends both lie in the box: every
@@ -290,7 +298,9 @@ void stroke_band(Dc& dc, const std::vector<Point>& pixels, const StrokePen& pen)
         int x0;
         int x1;
     };
-    std::vector<Span> spans;
+    // Kept between calls, so that a paint of many wide lines does not allocate for each.
+    static std::vector<Span> spans;
+    spans.clear();
     for (const Point& p : pixels) {
         const long long x0 = std::max<long long>(static_cast<long long>(p.x) - before, area.left);
         const long long x1 =
@@ -331,8 +341,11 @@ void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
                         static_cast<long long>(area.top) - after,
                         static_cast<long long>(area.right) + before,
                         static_cast<long long>(area.bottom) + before};
-        std::vector<Point> pixels;
+        // Kept between calls, so that a paint of many wide lines does not allocate for each.
+        static std::vector<Point> pixels;
+        pixels.clear();
         for (int k = 0; k + 1 < count; ++k) {
+            if (!box_meets_box_of(points[k], points[k + 1], reach)) continue;
             walk_segment(points[k].x, points[k].y, points[k + 1].x, points[k + 1].y, true, reach,
                          [&](int x, int y, long long) {
                              pixels.push_back({x, y});
@@ -348,7 +361,9 @@ void stroke_path(Dc& dc, const Point* points, int count, const StrokePen& pen) {
     for (int k = 0; k + 1 < count; ++k) {
         const Point a = points[k];
         const Point b = points[k + 1];
-        if (pen.style == ps_solid) {
+        if (!box_meets_box_of(a, b, box)) {
+            // Wholly beside the clip: nothing to walk, only the dash counter moves on.
+        } else if (pen.style == ps_solid) {
             auto put = [&](int x, int y, long long) { write_pixel(dc, x, y, pen.colour, dc.rop2); };
             if (inside(a, box) && inside(b, box)) {
                 walk_inside(a, b, put);
@@ -410,9 +425,10 @@ void polyline(Dc& dc, const Point* points, int count) {
     }
     const StrokePen pen = stroke_pen_of(dc);
     // The common case, one short solid segment inside the clip, takes the small walk at once.
-    if (count == 2 && points != nullptr && pen.visible && pen.cosmetic &&
-        pen.style == ps_solid && dc.surface != nullptr) {
+    if (count == 2 && points != nullptr && pen.visible && pen.cosmetic && pen.style == ps_solid &&
+        dc.surface != nullptr) {
         const Box box = box_of(drawable_area(dc));
+        if (!box_meets_box_of(points[0], points[1], box)) return;  // none of it shows
         if (inside(points[0], box) && inside(points[1], box)) {
             walk_inside(points[0], points[1], [&](int x, int y, long long) {
                 write_pixel(dc, x, y, pen.colour, dc.rop2);

@@ -56,17 +56,18 @@ void sort_ring(std::vector<Point>& ring) {
                ring.end());
 }
 
-// The ring of the ellipse inscribed in the box x0..x1 by y0..y1 (inclusive, each side at
-// least 3 pixels): a closed 8-connected ring touching all four sides, symmetric about both
-// middle lines, sorted by row, then column, each pixel once.
+// Fills `ring` with the ring of the ellipse inscribed in the box x0..x1 by y0..y1 (inclusive,
+// each side at least 3 pixels): a closed 8-connected ring touching all four sides, symmetric about
+// both middle lines, sorted by row, then column, each pixel once.
 //
 // A box of odd width and height has a centre pixel: one quadrant of the ellipse with radii
 // (w-1)/2 and (h-1)/2 about it is walked pixel by pixel, always taking the step whose error
 // term keeps nearest the curve, and mirrored; for circles this is the classic midpoint circle.
 // Any other box is walked the same way between its corners, the two halves of the ring one
 // pixel apart where the side is even.
-std::vector<Point> ellipse_ring(long long x0, long long y0, long long x1, long long y1) {
-    std::vector<Point> ring;
+void ellipse_ring(long long x0, long long y0, long long x1, long long y1,
+                  std::vector<Point>& ring) {
+    ring.clear();
     auto put = [&ring](long long x, long long y) {
         ring.push_back({static_cast<int>(x), static_cast<int>(y)});
     };
@@ -97,7 +98,7 @@ std::vector<Point> ellipse_ring(long long x0, long long y0, long long x1, long l
             put(xm, ym - y);
         }
         sort_ring(ring);
-        return ring;
+        return;
     }
     long long a = x1 - x0;
     const long long b = y1 - y0;
@@ -136,7 +137,6 @@ std::vector<Point> ellipse_ring(long long x0, long long y0, long long x1, long l
         put(x1 + 1, y1--);
     }
     sort_ring(ring);
-    return ring;
 }
 
 // The outline of a box one pixel wide or high: its one column or row, drawn from the top or
@@ -222,9 +222,10 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         return;
     }
     if (box.width() > largest_ellipse_side || box.height() > largest_ellipse_side) return;
-    const std::vector<Point> ring =
-        ellipse_ring(box.left, box.top, static_cast<long long>(box.right) - 1,
-                     static_cast<long long>(box.bottom) - 1);
+    // Kept between calls, so that a paint of many markers does not allocate for each.
+    static std::vector<Point> ring;
+    ellipse_ring(box.left, box.top, static_cast<long long>(box.right) - 1,
+                 static_cast<long long>(box.bottom) - 1, ring);
     Colour brush = 0;
     if (brush_colour_of(dc, brush)) {
         // The ring is symmetric about the box's middle column; on each row the interior lies

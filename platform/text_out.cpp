@@ -268,8 +268,8 @@ void text_out(Dc& dc, int x, int y, const char* bytes, int count) {
         if (beyond(cell, dc.clip, frame.quarter_turns)) break;
         if (meets(cell, dc.clip)) {
             if (dc.bk_mode == bk_opaque) fill_box(dc, cell, dc.bk_colour);
-            draw_glyph(dc, frame, face->glyph_of_char(c.code, c.valid, cell_width), u0,
-                       cell_width, cell_height, ascent);
+            draw_glyph(dc, frame, face->glyph_of_char(c.code, c.valid, cell_width), u0, cell_width,
+                       cell_height, ascent);
         }
         offset += c.length;
     }

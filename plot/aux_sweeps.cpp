@@ -127,5 +127,5 @@ void plot_sweep_variable(int kind, double* variable, Callback callback, Analysis
         }
     }
     clip_to_window();
-    ++curve_count;
+    count_one(curve_count);
 }

@@ -95,7 +95,7 @@ void legend_value_row(int kind, int base_row, int row, const char* header, const
     char text[value_text_size];
     format_value(text, value);
     write_row_text(panel, base_row, row, text, colour);
-    ++legend_count;
+    count_one(legend_count);
 }
 
 void legend_int_row(int kind, int base_row, int row, const char* header, const char* unit,
@@ -105,7 +105,7 @@ void legend_int_row(int kind, int base_row, int row, const char* header, const c
     if (legend_count == 0) write_header(panel, base_row, header, unit, 10);
     std::snprintf(legend_text, sizeof legend_text, "%d", value);
     write_row_text(panel, base_row, row, legend_text, colour);
-    ++legend_count;
+    count_one(legend_count);
 }
 
 void legend_text_row(int kind, int row, int offset, const char* header, const char* row_text,
@@ -120,7 +120,7 @@ void legend_text_row(int kind, int row, int offset, const char* header, const ch
     draw_text(right + 14,
               at(top + static_cast<double>(row_height) * (static_cast<double>(row) + offset)),
               text_or_empty(row_text), colour, text_horizontal);
-    ++legend_count;
+    count_one(legend_count);
 }
 
 void draw_cell_text(int column, int row, const char* text, int colour) {

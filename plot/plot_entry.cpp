@@ -4,11 +4,16 @@
 
 #include "draw/palette.h"
 #include "graph/catalogue.h"
+#include "graph/graph_frame.h"
 #include "plot/legend.h"
 #include "plot/traces.h"
 
 void plot_curve(int kind, Callback callback, AnalysisSettings& settings) {
-    plot_curve_with(kind, callback, settings, settings.colour, settings.title);
+    // The record's title field need not hold its terminator: what goes on is the text within
+    // the field.
+    char title[title_size];
+    copy_sjis_text(title, title_size, settings.title);
+    plot_curve_with(kind, callback, settings, settings.colour, title);
 }
 
 void plot_curve_with(int kind, Callback callback, AnalysisSettings& settings, int colour,
@@ -39,6 +44,9 @@ void plot_curve_with(int kind, Callback callback, AnalysisSettings& settings, in
             sweep_linear(kind, callback, settings, colour);
             break;
     }
-    draw_curve_caption(kind, settings.subtitle, colour_magenta);
-    ++curve_count;
+    // The subtitle as it stands after the sweep, within its field.
+    char subtitle[subtitle_size];
+    copy_sjis_text(subtitle, subtitle_size, settings.subtitle);
+    draw_curve_caption(kind, subtitle, colour_magenta);
+    count_one(curve_count);
 }

@@ -16,13 +16,17 @@
 #include "bias/analysis_settings.h"
 #include "plot/sweep_globals.h"
 
-// plot_curve_with(kind, callback, settings, settings.colour, settings.title).
+// plot_curve_with(kind, callback, settings, settings.colour, settings.title), the title taken
+// within its field: at most 52 bytes, cut at the last whole character (copy_sjis_text), so a
+// title that fills all 53 bytes without a terminator is read no further.
 void plot_curve(int kind, Callback callback, AnalysisSettings& settings);
 // Plots one curve: stores the colour in settings.colour; while curve_count is 0 sets up and
 // draws the graph of the kind (setup_graph, the frame is drawn for the first curve only);
 // sweeps by kind (3, 4 sweep_there_and_back; 0, 2, 5, 11, 13 sweep_traces; 6, 7, 9 sweep_log;
 // every other kind, negative numbers included, sweep_linear); writes settings.subtitle as the
-// curve caption in magenta; counts the curve in curve_count.
+// curve caption in magenta (within its field: at most 70 bytes, cut at the last whole
+// character); counts the curve in curve_count, which stops at INT_MAX. `title` is a terminated
+// text (null counts as empty).
 void plot_curve_with(int kind, Callback callback, AnalysisSettings& settings, int colour,
                      const char* title);
 // Linear sweep in curve slot 0, samples routed by route_sample. Writes sweep_step, sweep_x

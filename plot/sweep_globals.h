@@ -1,6 +1,8 @@
 // The globals a sweep shares with its callback and with the legends.
 #pragma once
 
+#include <climits>
+
 // A sweep callback: the ordinate at the abscissa sweep_x.
 using Callback = double (*)();
 
@@ -18,3 +20,9 @@ extern int legend_count;
 extern int graph_kind;
 // sweep_y at the first sample of the latest multi-trace sweep.
 extern double first_y;
+
+// Counts one more curve or legend row: the counters stop at INT_MAX rather than overflow, since
+// a callback may have written any value into them.
+inline void count_one(int& counter) {
+    if (counter < INT_MAX) ++counter;
+}

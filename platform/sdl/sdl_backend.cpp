@@ -109,7 +109,9 @@ struct NativeWindow {
 
 std::vector<NativeWindow*> native_windows;
 
-NativeWindow* native_of(const Window& window) { return static_cast<NativeWindow*>(window.native); }
+NativeWindow* native_of(const Window& window) {
+    return static_cast<NativeWindow*>(window.native);
+}
 
 NativeWindow* native_by_id(Uint32 id) {
     for (NativeWindow* native : native_windows) {
@@ -124,9 +126,9 @@ bool open_window(Window& window, const char* title, int x, int y, int outer_widt
     native->window = &window;
     // SDL sizes the client area; start from the classic client size of the outer size and
     // correct it below once the window manager has told the frame's size.
-    native->sdl_window = sdl.create_window(
-        title, x, y, window.client_width, window.client_height,
-        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALWAYS_ON_TOP);
+    native->sdl_window =
+        sdl.create_window(title, x, y, window.client_width, window.client_height,
+                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALWAYS_ON_TOP);
     if (!native->sdl_window) {
         delete native;
         return false;
@@ -176,15 +178,15 @@ void present(Window& window) {
     if (!native->texture || native->texture_width != surface->width ||
         native->texture_height != surface->height) {
         if (native->texture) sdl.destroy_texture(native->texture);
-        native->texture = sdl.create_texture(native->renderer, SDL_PIXELFORMAT_RGB888,
-                                            SDL_TEXTUREACCESS_STREAMING, surface->width,
-                                            surface->height);
+        native->texture =
+            sdl.create_texture(native->renderer, SDL_PIXELFORMAT_RGB888,
+                               SDL_TEXTUREACCESS_STREAMING, surface->width, surface->height);
         native->texture_width = surface->width;
         native->texture_height = surface->height;
     }
     if (!native->texture) return;
     sdl.update_texture(native->texture, nullptr, surface->pixels.data(),
-                      surface->width * static_cast<int>(sizeof(Colour)));
+                       surface->width * static_cast<int>(sizeof(Colour)));
     SDL_Rect place{0, 0, surface->width, surface->height};
     sdl.render_copy(native->renderer, native->texture, nullptr, &place);
     sdl.render_present(native->renderer);
@@ -214,9 +216,8 @@ bool wait_event() {
                            : event.button.button == SDL_BUTTON_RIGHT ? wm_rbuttondown
                                                                      : 0;
         if (native && message != 0) {
-            std::intptr_t position =
-                (static_cast<std::intptr_t>(event.button.y & 0xffff) << 16) |
-                (event.button.x & 0xffff);
+            std::intptr_t position = (static_cast<std::intptr_t>(event.button.y & 0xffff) << 16) |
+                                     (event.button.x & 0xffff);
             post_message(native->window, message, 0, position);
         }
         return true;
@@ -255,8 +256,8 @@ void close_window(Window& window) {
     window.native = nullptr;
 }
 
-const WindowBackend sdl_backend = {open_window, set_topmost, show, present, wait_event,
-                                   close_window};
+const WindowBackend sdl_backend = {open_window, set_topmost, show,
+                                   present,     wait_event,  close_window};
 
 }  // namespace
 

@@ -45,10 +45,10 @@ TEST(ObjectsTest, CreateSelectDeleteAndTheLiveCount) {
     const int live = gdi::live_object_count();
     const gdi::Handle pen = gdi::create_pen(gdi::ps_dot, 3, palette[2]);
     const gdi::Handle brush = gdi::create_solid_brush(palette[4]);
-    gdi::FontSpec spec;
-    spec.height = 16;
-    std::memset(spec.face, 'M', sizeof spec.face);  // no zero byte
-    const gdi::Handle font = gdi::create_font(spec);
+    gdi::FontSpec font_spec;
+    font_spec.height = 16;
+    std::memset(font_spec.face, 'M', sizeof font_spec.face);  // no zero byte
+    const gdi::Handle font = gdi::create_font(font_spec);
     const gdi::Handle region = gdi::create_rect_rgn(0, 0, 2, 2);
     EXPECT_EQ(gdi::live_object_count(), live + 4);
     for (gdi::Handle h : {pen, brush, font, region}) EXPECT_GT(h, 0);
@@ -56,7 +56,7 @@ TEST(ObjectsTest, CreateSelectDeleteAndTheLiveCount) {
     EXPECT_EQ(gdi::object_of(pen)->pen.style, gdi::ps_dot);
     EXPECT_EQ(gdi::object_of(pen)->pen.width, 3);
     EXPECT_EQ(gdi::object_of(font)->font.height, 16);
-    EXPECT_EQ(std::strlen(gdi::object_of(font)->font.face), sizeof spec.face - 1);
+    EXPECT_EQ(std::strlen(gdi::object_of(font)->font.face), sizeof font_spec.face - 1);
 
     // Each kind replaces only its own kind.
     const gdi::Handle stock_pen = canvas.dc.pen;

@@ -24,9 +24,9 @@ TEST(RecorderTest, DumpsOneLinePerCall) {
     gdi::rectangle(canvas.dc, 0, 0, 2, 2);
     gdi::select_object(canvas.dc, old);
     gdi::delete_object(pen);
-    gdi::FontSpec spec;
-    std::snprintf(spec.face, sizeof spec.face, "A\"b\x82\xa0");
-    const gdi::Handle font = gdi::create_font(spec);
+    gdi::FontSpec font_spec;
+    std::snprintf(font_spec.face, sizeof font_spec.face, "A\"b\x82\xa0");
+    const gdi::Handle font = gdi::create_font(font_spec);
     gdi::delete_object(font);
     gdi::set_recorder(nullptr);
     gdi::set_pixel(canvas.dc, 0, 0, 0);  // not recorded any more
