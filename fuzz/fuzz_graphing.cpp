@@ -125,6 +125,51 @@ void load_settings(const AnalysisSettings& s) {
                 sizeof(AnalysisSettings) - text_end);
 }
 
+// The work one input may ask for, so that every input ends well within its second under the
+// sanitizers: samples times sweeps times traces, in units of about one drawn sample of one
+// trace. The layer bounds each operation (a filled marker fills at most the drawable area, a
+// register cell is one box and one text), but an input of a dozen sweeps of 20000 samples with
+// 25 traces of filled markers each the size of the window asks for hours of honest work.
+// Sample counts above what the budget allows are held down to it before the run; the callback
+// writes counts no larger either.
+constexpr long long work_budget = 20000;
+// A filled marker larger than this may fill a whole panel: about the cost of 2000 samples.
+constexpr int small_marker = 8;
+constexpr long long filled_marker_cost = 2000;
+// A register cell of the A/D kind (a box and a text at every sample): about six samples.
+constexpr long long register_cell_cost = 6;
+int count_cap = fuzz::max_sample_count;
+
+bool is_filled_shape(int shape) {
+    return shape >= 7 && shape <= 9;
+}
+
+void hold_work(fuzz::FuzzCase& f) {
+    const int sweeps = f.curve_calls + 4;  // the aux sweeps and the second run
+    // The callback may write any trace count.
+    int traces = f.trace_count < 1                ? 1
+                 : f.trace_count > trace_capacity ? trace_capacity
+                                                  : f.trace_count;
+    if (f.side_effect == fuzz::effect_trace_count) traces = trace_capacity;
+    long long per_sample = static_cast<long long>(sweeps) * traces;
+    // The callback may write any marker size.
+    bool big_filled =
+        is_filled_shape(f.settings.marker_shape) &&
+        (f.settings.marker_size > small_marker || f.side_effect == fuzz::effect_marker_size);
+    for (int m = 0; m < traces; ++m) {
+        big_filled = big_filled || (is_filled_shape(f.trace_marker_shape[m]) &&
+                                    f.trace_marker_size[m] > small_marker);
+    }
+    if (big_filled) per_sample *= filled_marker_cost;
+    if (f.kind == 5 || f.second_kind == 5) per_sample *= register_cell_cost;
+    const long long cap = work_budget / per_sample;
+    count_cap = static_cast<int>(cap < 1                        ? 1
+                                 : cap > fuzz::max_sample_count ? fuzz::max_sample_count
+                                                                : cap);
+    if (f.settings.sample_count > count_cap) f.settings.sample_count = count_cap;
+    if (f.settings.time_count > count_cap) f.settings.time_count = count_cap;
+}
+
 // The callback: the input's values round and round, and the input's write into another global.
 const fuzz::FuzzCase* current = nullptr;
 unsigned callback_calls = 0;
@@ -138,9 +183,8 @@ int saturated_int(double v) {
 
 void side_effect(double v) {
     const int n = saturated_int(v);
-    const int slot = current->side_slot >= 0 && current->side_slot < trace_capacity
-                         ? current->side_slot
-                         : 0;
+    const int slot =
+        current->side_slot >= 0 && current->side_slot < trace_capacity ? current->side_slot : 0;
     switch (current->side_effect) {
         case fuzz::effect_trace_count:
             trace_count = n;
@@ -149,11 +193,11 @@ void side_effect(double v) {
             trace_value[slot] = v;
             break;
         case fuzz::effect_sample_count:
-            // Held to the count limit, so one input stays within its time.
-            settings->sample_count = n > fuzz::max_sample_count ? fuzz::max_sample_count : n;
+            // Held to the work budget, so one input stays within its time.
+            settings->sample_count = n > count_cap ? count_cap : n;
             break;
         case fuzz::effect_time_count:
-            settings->time_count = n > fuzz::max_sample_count ? fuzz::max_sample_count : n;
+            settings->time_count = n > count_cap ? count_cap : n;
             break;
         case fuzz::effect_sweep_from:
             settings->sweep_from = v;
@@ -327,6 +371,32 @@ void check_layer_state() {
     }
 }
 
+// For triage: FUZZ_GRAPHING_DESCRIBE=1 prints what an input asks for before it runs.
+void describe_case(const fuzz::FuzzCase& f) {
+    const AnalysisSettings& s = f.settings;
+    std::fprintf(stderr,
+                 "kind %d, second kind %d, graph_kind %d, %d curves, end_run %s\n"
+                 "sample_count %d, time_count %d, sweep %g..%g, time %g..%g, freq %g..%g\n"
+                 "transfer x %g..%g y %g..%g, divisions %d x %d, stage_count %d, panel %d\n"
+                 "plot_style %d, line_dash %d, line_width %d, marker_shape %d, marker_size %d\n"
+                 "callback: %d values, side effect %d (slot %d); trace_count %d\n",
+                 f.kind, f.second_kind, f.legend_graph_kind, f.curve_calls,
+                 (f.skip_end_run & 1) ? "skipped" : "called", s.sample_count, s.time_count,
+                 s.sweep_from, s.sweep_to, s.time_from, s.time_to, s.freq_from, s.freq_to,
+                 s.transfer_x_min, s.transfer_x_max, s.transfer_y_min, s.transfer_y_max,
+                 s.x_divisions, s.y_divisions, s.stage_count, s.panel, s.plot_style, s.line_dash,
+                 s.line_width, s.marker_shape, s.marker_size, f.callback_value_count, f.side_effect,
+                 f.side_slot, f.trace_count);
+    for (int m = 0; m < trace_capacity && m < f.trace_count; ++m) {
+        std::fprintf(stderr,
+                     "  trace %d: value %g scale %g offset %g colour %d marker %d/%d style %d "
+                     "dash %d width %d\n",
+                     m, f.trace_value[m], f.trace_scale[m], f.trace_offset[m], f.trace_colour[m],
+                     f.trace_marker_shape[m], f.trace_marker_size[m], f.trace_plot_style[m],
+                     f.trace_line_dash[m], f.trace_line_width[m]);
+    }
+}
+
 void run_case(const fuzz::FuzzCase& f) {
     const int kind = f.kind;
     for (int c = 0; c < f.curve_calls; ++c) {
@@ -401,6 +471,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f = fuzz::FuzzCase{};
     fuzz::Reader reader(data, size);
     fuzz::exchange_case(reader, f);
+    hold_work(f);
+
+    static const bool describe = std::getenv("FUZZ_GRAPHING_DESCRIBE") != nullptr;
+    if (describe) describe_case(f);
 
     reset_layer_state();
     target->begin_paint();

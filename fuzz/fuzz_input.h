@@ -22,8 +22,9 @@
 
 namespace fuzz {
 
-// Held small enough that one input stays far below a second under the sanitizers; the sweeps
-// themselves take any count (their cost is one callback call per sample).
+// The counts an input may give; the sweeps themselves take any count (they cost one callback
+// call per sample and draw one or two samples per pixel column). What one input may ask for in
+// all is held further by the fuzz target's work budget.
 constexpr int max_sample_count = 20000;
 // Up to the twelve curves of a program's run.
 constexpr int max_curves = 12;
@@ -137,8 +138,8 @@ inline const double special_doubles[] = {
     2147483648.0,           // 2^31
     -2147483649.0,
 };
-inline const int special_ints[] = {0, 1, -1, 2, INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1,
-                                   25, 26, 138, 139, 1 << 24, -(1 << 24), 4096, 4097};
+inline const int special_ints[] = {0,  1,  -1,  2,   INT_MIN, INT_MAX,    INT_MIN + 1, INT_MAX - 1,
+                                   25, 26, 138, 139, 1 << 24, -(1 << 24), 4096,        4097};
 
 // Reads the fields front to back.
 class Reader {
@@ -156,8 +157,8 @@ public:
                 value = -10.0 + 20.0 * (static_cast<double>(u >> 11) / 9007199254740992.0);
                 break;
             case 2: {  // any power of ten a double holds, and a little beyond
-                const double mantissa = 1.0 + 9.0 * (static_cast<double>(u & 0xffffffff) /
-                                                     4294967296.0);
+                const double mantissa =
+                    1.0 + 9.0 * (static_cast<double>(u & 0xffffffff) / 4294967296.0);
                 const int exponent = static_cast<int>((u >> 32) % 650) - 330;
                 value = ((u >> 63) ? -1.0 : 1.0) * mantissa * std::pow(10.0, exponent);
                 break;
@@ -282,15 +283,16 @@ template <class Io>
 void exchange_settings(Io& io, AnalysisSettings& s) {
     io.count(s.sample_count);
     io.count(s.time_count);
-    for (double* field : {&s.sweep_from, &s.sweep_to, &s.time_from, &s.time_to, &s.freq_from,
-                          &s.freq_to, &s.transfer_x_min, &s.transfer_x_max, &s.transfer_y_min,
-                          &s.transfer_y_max, &s.time_x_min, &s.time_x_max, &s.freq_x_min,
-                          &s.freq_x_max, &s.time_y_min, &s.time_y_max, &s.magnitude_y_min,
-                          &s.magnitude_y_max, &s.phase_y_min, &s.phase_y_max, &s.real_min,
-                          &s.real_max, &s.imag_min, &s.imag_max, &s.resistance_y_min,
-                          &s.resistance_y_max, &s.reactance_y_min, &s.reactance_y_max,
-                          &s.delay_y_min, &s.delay_y_max, &s.first_x, &s.first_value,
-                          &s.overlay_offset}) {
+    for (double* field :
+         {&s.sweep_from,       &s.sweep_to,         &s.time_from,       &s.time_to,
+          &s.freq_from,        &s.freq_to,          &s.transfer_x_min,  &s.transfer_x_max,
+          &s.transfer_y_min,   &s.transfer_y_max,   &s.time_x_min,      &s.time_x_max,
+          &s.freq_x_min,       &s.freq_x_max,       &s.time_y_min,      &s.time_y_max,
+          &s.magnitude_y_min,  &s.magnitude_y_max,  &s.phase_y_min,     &s.phase_y_max,
+          &s.real_min,         &s.real_max,         &s.imag_min,        &s.imag_max,
+          &s.resistance_y_min, &s.resistance_y_max, &s.reactance_y_min, &s.reactance_y_max,
+          &s.delay_y_min,      &s.delay_y_max,      &s.first_x,         &s.first_value,
+          &s.overlay_offset}) {
         io.number(*field);
     }
     io.integer(s.x_divisions, -3, 40);

@@ -30,8 +30,8 @@ bool write_case(const std::string& path, fuzz::FuzzCase& f) {
     fuzz::exchange_case(writer, f);
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) return false;
-    const bool ok = std::fwrite(writer.bytes.data(), 1, writer.bytes.size(), out) ==
-                    writer.bytes.size();
+    const bool ok =
+        std::fwrite(writer.bytes.data(), 1, writer.bytes.size(), out) == writer.bytes.size();
     return std::fclose(out) == 0 && ok;
 }
 
@@ -81,10 +81,10 @@ void write_family_seeds(const std::string& dir, const fuzz::FuzzCase& base, int&
         int kind;
     };
     const Family families[] = {
-        {"stage-strips", 0},  {"traces", 2},     {"hysteresis", 3},   {"converter", 5},
-        {"log-log", 6},       {"time", 17},      {"time-division", 35}, {"complex", 42},
-        {"gain", 59},         {"phase", 63},     {"bode", 97},        {"resistance", 127},
-        {"no-row", 16},       {"beyond", 139},   {"negative", -5},
+        {"stage-strips", 0}, {"traces", 2},   {"hysteresis", 3},     {"converter", 5},
+        {"log-log", 6},      {"time", 17},    {"time-division", 35}, {"complex", 42},
+        {"gain", 59},        {"phase", 63},   {"bode", 97},          {"resistance", 127},
+        {"no-row", 16},      {"beyond", 139}, {"negative", -5},
     };
     for (const Family& family : families) {
         fuzz::FuzzCase f = base;

@@ -83,8 +83,15 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
             draw_y_decade_label(f, p, v, min, max, prefix);
         }
         if (v != max && i != n) {
+            // A dotted line that falls on the decade's own line or on the dotted line before it
+            // (decades only a few pixels apart) would set no pixel anew: the tick label has
+            // left the background transparent, so its gaps change nothing. It is not drawn, and
+            // an axis costs no more lines than it has pixels.
+            int drawn_offset = 0;
             for (int j = first_multiple; j <= last_multiple; ++j) {
                 int o = static_cast<int>(std::log10(static_cast<double>(j)) * d);
+                if (o == drawn_offset) continue;
+                drawn_offset = o;
                 if (axis.is_x) {
                     // Drawn from the top edge down.
                     styled_segment(p + o, f.bottom - f.height, p + o, f.bottom, grid_colour,

@@ -139,6 +139,37 @@ void ellipse_ring(long long x0, long long y0, long long x1, long long y1,
     sort_ring(ring);
 }
 
+// How far beyond the ring the pen draws: a wide pen's band reaches its width around each ring
+// pixel (more than it does, to be safe), the one-pixel pen nothing.
+long long pen_reach(const StrokePen& pen) {
+    return pen.cosmetic ? 0 : pen.width;
+}
+
+// Whether the ring of a circle (a square box at least 16 pixels wide) passes outside the whole
+// area, so that no ring or band pixel can fall into it and the interior covers it all. Every
+// ring pixel lies within a pixel of the circle of radius (w - 1) / 2 about the box's centre;
+// the area's four corners, and with them the whole area, must lie 3 pixels inside that, and a
+// band's reach (twice its width, for its diagonal) further. Exact integer arithmetic in
+// doubled coordinates.
+bool circle_passes_around(const Box& box, const Rect& area, long long reach) {
+    constexpr long long smallest_side = 16;
+    constexpr long long ring_margin = 3;
+    const long long w = box.width();
+    if (w != box.height() || w < smallest_side) return false;
+    const long long inner2 = w - 1 - 2 * (ring_margin + 2 * reach);  // twice the inner radius
+    if (inner2 <= 0) return false;
+    const long long centre_x2 = static_cast<long long>(box.left) + box.right - 1;
+    const long long centre_y2 = static_cast<long long>(box.top) + box.bottom - 1;
+    for (const long long x : {static_cast<long long>(area.left), area.right - 1LL}) {
+        for (const long long y : {static_cast<long long>(area.top), area.bottom - 1LL}) {
+            const long long dx = 2 * x - centre_x2;
+            const long long dy = 2 * y - centre_y2;
+            if (dx * dx + dy * dy > inner2 * inner2) return false;
+        }
+    }
+    return true;
+}
+
 // The outline of a box one pixel wide or high: its one column or row, drawn from the top or
 // the right end.
 void outline_line(Dc& dc, const Box& box, const StrokePen& pen) {
@@ -212,7 +243,9 @@ void rectangle(Dc& dc, int left, int top, int right, int bottom) {
 // outline is the ring of the inscribed ellipse (for a circle the classic midpoint circle), and the
 // brush paints the pixels between the ring's left and right sides on every row. A dash style draws
 // the ring solid; a wide pen draws its band around the ring. A box wider or higher than 65536
-// pixels draws nothing.
+// pixels draws nothing. A ring that lies wholly outside the drawable area is not walked, so an
+// ellipse costs what it shows: a box clear of the area draws nothing, and a circle around the
+// whole area only its brush over the area.
 void ellipse(Dc& dc, int left, int top, int right, int bottom) {
     record("ellipse", left, top, right, bottom);
     if (dc.surface == nullptr) return;
@@ -222,6 +255,23 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         return;
     }
     if (box.width() > largest_ellipse_side || box.height() > largest_ellipse_side) return;
+    // A ring that cannot reach the drawable area is not walked: the walk costs as much as the
+    // ring is long, however little of it shows.
+    const long long reach = pen_reach(stroke_pen_of(dc));
+    const Rect area = drawable_area(dc);
+    if (area.left >= area.right || box.right + reach <= area.left ||
+        box.left - reach >= area.right || box.bottom + reach <= area.top ||
+        box.top - reach >= area.bottom) {
+        return;
+    }
+    if (circle_passes_around(box, area, reach)) {
+        Colour brush = 0;
+        if (brush_colour_of(dc, brush)) {
+            fill_area(dc, area.left, area.top, static_cast<long long>(area.right) - 1,
+                      static_cast<long long>(area.bottom) - 1, brush, dc.rop2);
+        }
+        return;
+    }
     // Kept between calls, so that a paint of many markers does not allocate for each.
     static std::vector<Point> ring;
     ellipse_ring(box.left, box.top, static_cast<long long>(box.right) - 1,
@@ -257,7 +307,6 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         stroke_band(dc, ring, pen);
         return;
     }
-    const Rect area = drawable_area(dc);
     for (const Point& p : ring) {
         if (p.x < area.left || p.x >= area.right || p.y < area.top || p.y >= area.bottom) continue;
         write_pixel(dc, p.x, p.y, pen.colour, dc.rop2);

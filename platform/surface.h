@@ -31,9 +31,9 @@ Surface make_surface(int width, int height, Colour fill);
 // The pixel at (x, y), or `outside` when the point is not on the surface.
 Colour surface_pixel(const Surface& surface, int x, int y, Colour outside = 0xff000000u);
 
-// Writes the surface as an 8-bit PNG: with a colour map (palette) when the surface has at most
-// 256 colours, as every picture of the 16-colour palette has, and as RGB otherwise; read back,
-// either gives exactly the surface's colours. Returns false (and leaves no file behind) when
+// Writes the surface as a PNG: with a palette when the surface has at most 256 colours, as
+// every picture of the 16-colour palette has, and as 8-bit RGB otherwise; read back, either
+// gives exactly the surface's colours. Returns false (and leaves no file behind) when
 // the file cannot be written; `error` then says why.
 bool write_png(const Surface& surface, const std::string& path, std::string* error = nullptr);
 

@@ -69,10 +69,11 @@ int main(int argc, char** argv) {
     }
     const int quit_code = static_cast<int>(message.wparam);
 
-    std::printf("%s: %d paints, picture hash %016llx, %d differing, quit code %d, %d objects "
-                "alive\n",
-                argv[0], paints, static_cast<unsigned long long>(first), differing, quit_code,
-                live_while_open);
+    std::printf(
+        "%s: %d paints, picture hash %016llx, %d differing, quit code %d, %d objects "
+        "alive\n",
+        argv[0], paints, static_cast<unsigned long long>(first), differing, quit_code,
+        live_while_open);
     const bool ok = paints == count && differing == 0 && quit_code == 0 && live_while_open == 1;
     return ok ? 0 : 1;
 }

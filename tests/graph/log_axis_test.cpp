@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "draw/primitives.h"
 #include "graph/axes.h"
 #include "tests/graph/graph_fixture.h"
 
@@ -81,14 +82,17 @@ TEST_F(LogAxis, DecadeCounts) {
         double min, max;
         double new_min, new_max;
         int decade_lines;
+        int dotted_lines;
     };
     const Case cases[] = {
-        {1, 10, 1, 10, 2},                           // one decade: the two edges
-        {0.5, 2, 0.1, 10, 3},                        // two decades
-        {1, 1000, 1, 1000, 4},                       // powers of ten stay: three decades, not four
-        {1000, 1000.0000000000001, 1000, 10000, 2},  // both on one power: one decade above
-        {1e-300, 1e300, 1e-300, 1e300, 601},         // 600 decades of 0 columns, still bounded
-        {5e-324, 1, 1e-323, 1, 324},                 // decades kept to what a double holds
+        {1, 10, 1, 10, 2, 8},                           // one decade: the two edges
+        {0.5, 2, 0.1, 10, 3, 16},                       // two decades
+        {1, 1000, 1, 1000, 4, 24},                      // powers of ten stay: three decades
+        {1000, 1000.0000000000001, 1000, 10000, 2, 8},  // both on one power: one decade above
+        // 600 decades of 0 columns, still bounded; their dotted lines would all fall on the
+        // decade lines
+        {1e-300, 1e300, 1e-300, 1e300, 601, 0},
+        {5e-324, 1, 1e-323, 1, 324, 0},  // decades kept to what a double holds, 1 column each
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
@@ -99,7 +103,48 @@ TEST_F(LogAxis, DecadeCounts) {
         EXPECT_EQ(f.x_max, c.new_max);
         Drawing d = drawn();
         EXPECT_EQ(static_cast<int>(solid_of(d.segments, false).size()), c.decade_lines);
-        EXPECT_EQ(static_cast<int>(solid_of(d.segments, true).size()), 8 * (c.decade_lines - 1));
+        EXPECT_EQ(static_cast<int>(solid_of(d.segments, true).size()), c.dotted_lines);
+    }
+}
+
+// Where decades lie only a few pixels apart, the dotted lines that would fall on the decade's
+// own line or on the dotted line before them are left out: drawing all eight of every decade
+// on top sets no pixel anew. The axis draws no more dotted lines than it has pixels.
+TEST_F(LogAxis, DottedLinesOnTheDecadeLineAreLeftOut) {
+    const int decade_counts[] = {1, 3, 40, 90, 149, 150, 300, 600};
+    for (int n : decade_counts) {
+        SCOPED_TRACE(testing::Message() << n << " decades");
+        for (bool x_axis : {true, false}) {
+            canvas.reset();  // before the next canvas takes over the paint
+            canvas = std::make_unique<Canvas>(client_width, client_height);
+            forget_drawing();
+            const double lo = std::pow(10.0, -(n / 2));
+            const double hi = std::pow(10.0, n - n / 2);
+            GraphFrame f = log_frame(lo, hi, lo, hi);
+            if (x_axis) {
+                draw_log_x_axis(f, ' ');
+            } else {
+                draw_log_y_axis(f, ' ');
+            }
+            const int length = x_axis ? f.width : f.height;
+            EXPECT_LE(static_cast<int>(solid_of(drawn().segments, true).size()), length);
+            const std::vector<std::string> picture = canvas->picture();
+            ASSERT_GT(canvas->count_of(0), length);
+            const int d = length / n;
+            for (int i = 0; i < n; ++i) {
+                for (int o : inner_offsets(d)) {
+                    if (x_axis) {
+                        const int p = f.left + d * i + o;
+                        styled_segment(p, f.bottom - f.height, p, f.bottom, 0, width_thin,
+                                       line_dotted);
+                    } else {
+                        const int p = f.bottom - d * i - o;
+                        styled_segment(f.left, p, f.left + f.width, p, 0, width_thin, line_dotted);
+                    }
+                }
+            }
+            EXPECT_EQ(canvas->picture(), picture) << (x_axis ? "x axis" : "y axis");
+        }
     }
 }
 

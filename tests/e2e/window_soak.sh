@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb, exposed again and again: 1000 expose events,
+# each answered by one whole paint (one bell on the program's error stream per paint), after
+# which the window still shows exactly the snapshot's picture, and a close request still ends
+# the program with exit code 0.
+# usage: window_soak.sh PROGRAM SEND_CLOSE EXPOSE_SOAK [COUNT]
+set -u
+program=$1
+send_close=$2
+expose_soak=$3
+count=${4:-1000}
+name=$(basename "$program")
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for tool in Xvfb xdotool import compare; do
+  command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+# A display of our own: the first free number from 141 on (window.sh takes 91 on).
+for display in $(seq 141 190); do
+  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] && continue
+  Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do
+    [ -e /tmp/.X11-unix/X$display ] && break
+    sleep 0.1
+  done
+  kill -0 $xvfb_pid 2>/dev/null && break
+  xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || { echo "FAIL: cannot start Xvfb"; exit 1; }
+export DISPLAY=:$display
+
+"$program" --snapshot "$work/snapshot.png" 2>/dev/null || fail "snapshot failed"
+
+"$program" 2>"$work/err" &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ostrevan$' | head -1)
+[ -n "$window" ] || { echo "FAIL: no window named Ostrevan appeared"; exit 1; }
+sleep 0.5
+
+screenshot() {  # FILE: the window's client area as a PNG
+  import -window "$window" "$1" 2>/dev/null
+}
+same_picture() {  # A B: exit 0 when every pixel is equal
+  local differing
+  differing=$(compare -metric AE "$1" "$2" null: 2>&1)
+  [ "$differing" = "0" ]
+}
+
+screenshot "$work/before.png"
+same_picture "$work/before.png" "$work/snapshot.png" || fail "the window does not show the snapshot's picture"
+
+count_bells() { tr -cd '\a' <"$work/err" | wc -c; }
+bells_before=$(count_bells)
+"$expose_soak" "$window" "$count" "$work/err" || fail "not every expose event was answered by one paint"
+bells_after=$(count_bells)
+paints=$((bells_after - bells_before))
+echo "$name: $paints paints for $count expose events"
+[ "$paints" -eq "$count" ] || fail "$count expose events gave $paints paints"
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the expose events"
+
+sleep 0.3
+screenshot "$work/after.png"
+same_picture "$work/after.png" "$work/snapshot.png" || fail "the picture after $count expose events differs"
+
+"$send_close" "$window"
+code=124
+for _ in $(seq 1 100); do
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid"; code=$?
+    break
+  fi
+  sleep 0.1
+done
+program_pid=""
+[ $code -eq 0 ] || fail "closing the window after the expose events ends the program with exit code $code"
+
+if [ $failures -eq 0 ]; then echo "$name window soak: every check holds"; fi
+[ $failures -eq 0 ]
