@@ -20,6 +20,8 @@ packages=(
   python3
   # fuzzing and memory checks
   clang libclang-rt-14-dev valgrind
+  # the snapshot timing script
+  time
 )
 
 missing=()

@@ -216,14 +216,16 @@ TEST(RepeatCostTest, NoRecorderNoAllocation) {
     EXPECT_EQ(recorder.calls[19].text, "Ie 電流");
 }
 
-// A surface of more than 256 colours is written as RGB, one of fewer with a colour map:
-// either way the picture read back has exactly the surface's colours.
+// A surface of more than 256 colours is written as RGB, one of fewer with a palette: either
+// way the picture read back has exactly the surface's colours.
 TEST(RepeatCostTest, PngKeepsEveryColour) {
     const std::filesystem::path folder =
         std::filesystem::path(LUNKARO_BINARY_DIR) / "png_test" / "repeat_cost";
     std::filesystem::create_directories(folder);
-    for (int colours : {1, 16, 256, 257, 4000}) {
-        gdi::Surface surface = gdi::make_surface(80, 60, 0);
+    // Every bit depth of a palette (1, 2, 4, 8 bits for up to 2, 4, 16, 256 colours) and RGB,
+    // on rows whose width is no multiple of a byte's pixels.
+    for (int colours : {1, 2, 3, 5, 16, 17, 256, 257, 4000}) {
+        gdi::Surface surface = gdi::make_surface(83, 61, 0);
         for (std::size_t i = 0; i < surface.pixels.size(); ++i) {
             const unsigned k = static_cast<unsigned>(i % static_cast<std::size_t>(colours));
             surface.pixels[i] = gdi::rgb(static_cast<int>(k * 37), static_cast<int>(k / 7),
