@@ -4,7 +4,12 @@
 // count and a callback whose values, and whose writes into other globals, come from the
 // input. Then it does what a run does on an in-memory window: several plot_curve calls of the
 // kind, legend rows of every form and cell texts after each, end_run, the auxiliary sweeps, a
-// second set-up of another kind, the value-coordinate shapes and end_run again.
+// second set-up of another kind, the value-coordinate shapes and end_run again. The record is
+// one of the run's own on the heap, so that a read past its last text field is seen by the
+// address sanitizer; the sample counts are held to a work budget (hold_work) so that every
+// input ends within its second. Each input starts from the layer's state at program start, so
+// a failure reproduces from its input alone. FUZZ_GRAPHING_DESCRIBE=1 prints what an input
+// asks for.
 //
 // After every input it checks what the sanitizers cannot see:
 // - every pen, brush, font and region the layer created has been destroyed again;
@@ -14,16 +19,12 @@
 // - the program can paint again: with the record zeroed as at program start, Lunkaro4's run
 //   draws exactly the picture it drew before any input.
 // A failed check aborts, which libFuzzer reports as a crash with the input that caused it.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "bias/analysis_settings.h"
 #include "bias/bias_run.h"

@@ -6,6 +6,8 @@
 // filled, so the fill ends even when the brush colour itself counts as fillable, and no pixel
 // is painted twice. The stack holds at most one seed per pixel of the clip area, so memory is
 // bounded by the surface whatever the shape.
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "platform/gdi.h"
@@ -31,7 +33,20 @@ bool ext_flood_fill(Dc& dc, int x, int y, Colour colour, int type) {
     const Colour target = colour & 0xffffffu;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    std::vector<unsigned char> filled(static_cast<std::size_t>(width) * height, 0);
+    // The map, the seed stack and the list of painted runs are kept between calls; the map is
+    // all zero between calls, each fill clearing again just the runs it painted, so a fill
+    // costs what it paints, not the size of the clip (a paint may fill hundreds of markers of
+    // a few pixels each).
+    static std::vector<unsigned char> filled;
+    static std::vector<Point> stack;
+    struct Run {
+        int x0;
+        int x1;
+        int y;
+    };
+    static std::vector<Run> painted;
+    const std::size_t cells = static_cast<std::size_t>(width) * height;
+    if (filled.size() < cells) filled.assign(cells, 0);
     auto index = [&](int px, int py) {
         return static_cast<std::size_t>(py - area.top) * width + (px - area.left);
     };
@@ -42,7 +57,8 @@ bool ext_flood_fill(Dc& dc, int x, int y, Colour colour, int type) {
     };
     if (!fillable(x, y)) return false;
 
-    std::vector<Point> stack;
+    stack.clear();
+    painted.clear();
     stack.push_back({x, y});
     // Pushes one seed per run of fillable pixels in columns x0..x1 of row py.
     auto push_runs = [&](int x0, int x1, int py) {
@@ -63,9 +79,14 @@ bool ext_flood_fill(Dc& dc, int x, int y, Colour colour, int type) {
         while (x0 > area.left && fillable(x0 - 1, seed.y)) --x0;
         while (x1 + 1 < area.right && fillable(x1 + 1, seed.y)) ++x1;
         for (int px = x0; px <= x1; ++px) filled[index(px, seed.y)] = 1;
+        painted.push_back({x0, x1, seed.y});
         write_span(dc, x0, x1, seed.y, brush, r2_copypen);
         push_runs(x0, x1, seed.y - 1);
         push_runs(x0, x1, seed.y + 1);
+    }
+    for (const Run& run : painted) {
+        std::fill_n(filled.begin() + static_cast<std::ptrdiff_t>(index(run.x0, run.y)),
+                    run.x1 - run.x0 + 1, 0);
     }
     return true;
 }
