@@ -1,12 +1,17 @@
-// Faces for logical fonts: fontconfig chooses the file, FreeType opens and rasterizes it.
+// Faces for logical fonts: fontconfig chooses the file (its answers remembered between runs),
+// FreeType opens and rasterizes it.
 #include "platform/font_face.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+
+#include "platform/font_match_cache.h"
 
 namespace gdi {
 
@@ -24,6 +29,7 @@ constexpr int ff_decorative = 0x50;
 
 GlyphRendering current_rendering = GlyphRendering::monochrome;
 long long rasterized_total = 0;
+int fontconfig_load_total = 0;
 
 struct LibraryDeleter {
     void operator()(FT_Library library) const { FT_Done_FreeType(library); }
@@ -137,21 +143,52 @@ public:
     }
 
 private:
-    bool start() {
-        if (started_) return library_ && config_;
-        started_ = true;
-        FT_Library library = nullptr;
-        if (FT_Init_FreeType(&library) == 0) library_.reset(library);
-        config_.reset(FcInitLoadConfigAndFonts());
-        return library_ && config_;
+    bool start_freetype() {
+        if (!freetype_started_) {
+            freetype_started_ = true;
+            FT_Library library = nullptr;
+            if (FT_Init_FreeType(&library) == 0) library_.reset(library);
+        }
+        return library_ != nullptr;
+    }
+
+    bool start_fontconfig() {
+        if (!fontconfig_started_) {
+            fontconfig_started_ = true;
+            config_.reset(FcInitLoadConfigAndFonts());
+            ++fontconfig_load_total;
+        }
+        return config_ != nullptr;
+    }
+
+    // What fontconfig is asked, as one string: every field of the pattern find_face builds, and
+    // the program's name, which fontconfig adds to it and a configuration may match on.
+    static std::string query_of(const std::string& name, const char* family, const char* language,
+                                int weight, bool italic, int pixel_size) {
+        std::string query = name;
+        for (const char* part : {family, language}) {
+            query += '\x1f';
+            query += part ? part : "";
+        }
+        query += '\x1f' + std::to_string(weight) + '\x1f' + (italic ? "i" : "r") + '\x1f' +
+                 std::to_string(pixel_size) + '\x1f' + program_invocation_short_name;
+        return query;
     }
 
     std::unique_ptr<FontFace> find_face(const FontSpec& logical, const char* family,
                                         const char* language, int pixel_size) {
-        if (!start()) return nullptr;
+        if (!start_freetype()) return nullptr;
+        const std::string name = face_name(logical);
+        const std::string query =
+            query_of(name, family, language, logical.weight, logical.italic != 0, pixel_size);
+        if (std::optional<FontMatch> remembered = matches_.find(query)) {
+            if (auto face = open_file(remembered->file, remembered->index, pixel_size)) {
+                return face;
+            }
+        }
+        if (!start_fontconfig()) return nullptr;
         PatternPtr pattern(FcPatternCreate());
         if (!pattern) return nullptr;
-        std::string name = face_name(logical);
         if (!name.empty()) {
             FcPatternAddString(pattern.get(), FC_FAMILY,
                                reinterpret_cast<const FcChar8*>(name.c_str()));
@@ -176,19 +213,18 @@ private:
         FcConfigSubstitute(config_.get(), pattern.get(), FcMatchPattern);
         FcDefaultSubstitute(pattern.get());
 
+        std::unique_ptr<FontFace> face;
         FcResult result = FcResultNoMatch;
         PatternPtr best(FcFontMatch(config_.get(), pattern.get(), &result));
-        if (best) {
-            if (auto face = open_face(best.get(), pixel_size)) return face;
-        }
+        if (best) face = open_face(best.get(), pixel_size);
         // The best match could not be loaded: take the first of the others that can be.
-        FontSetPtr fonts(FcFontSort(config_.get(), pattern.get(), FcTrue, nullptr, &result));
-        if (fonts) {
-            for (int i = 0; i < fonts->nfont; ++i) {
-                if (auto face = open_face(fonts->fonts[i], pixel_size)) return face;
-            }
+        FontSetPtr fonts;
+        if (!face) fonts.reset(FcFontSort(config_.get(), pattern.get(), FcTrue, nullptr, &result));
+        for (int i = 0; !face && fonts && i < fonts->nfont; ++i) {
+            face = open_face(fonts->fonts[i], pixel_size);
         }
-        return nullptr;
+        if (face) matches_.store(config_.get(), query, FontMatch{face->file(), face->face_index()});
+        return face;
     }
 
     std::unique_ptr<FontFace> open_face(FcPattern* font, int pixel_size) {
@@ -198,14 +234,17 @@ private:
         }
         int index = 0;
         FcPatternGetInteger(font, FC_INDEX, 0, &index);
+        return open_file(reinterpret_cast<const char*>(file), index, pixel_size);
+    }
+
+    std::unique_ptr<FontFace> open_file(const std::string& path, int index, int pixel_size) {
         FT_Face raw = nullptr;
-        const char* path = reinterpret_cast<const char*>(file);
-        if (FT_New_Face(library_.get(), path, index, &raw) != 0) return nullptr;
+        if (FT_New_Face(library_.get(), path.c_str(), index, &raw) != 0) return nullptr;
         FacePtr face(raw);
         if (FT_Set_Pixel_Sizes(face.get(), 0, static_cast<FT_UInt>(pixel_size)) != 0) {
             return nullptr;
         }
-        return std::make_unique<FontFace>(std::move(face), path, pixel_size);
+        return std::make_unique<FontFace>(std::move(face), path, index, pixel_size);
     }
 
     void warn_once(const FontSpec& logical) {
@@ -220,7 +259,9 @@ private:
     // Declared in this order so that the faces close before the library that opened them.
     LibraryPtr library_;
     ConfigPtr config_;
-    bool started_ = false;
+    FontMatchCache matches_{font_match_cache_path()};
+    bool freetype_started_ = false;
+    bool fontconfig_started_ = false;
     bool warned_ = false;
     // Every face asked for, in the order first asked (a font that loads nothing is kept as
     // nullptr, so it is not looked for again); last_ is the one served last.
@@ -297,6 +338,10 @@ long long glyphs_rasterized() {
     return rasterized_total;
 }
 
+int fontconfig_loads() {
+    return fontconfig_load_total;
+}
+
 int font_pixel_size(const FontSpec& logical) {
     long long size = logical.height;
     if (size == 0) return default_pixel_size;
@@ -308,8 +353,11 @@ FontFace* font_face_for(const FontSpec& logical) {
     return font_system().face_for(logical);
 }
 
-FontFace::FontFace(FacePtr face, std::string file, int pixel_size)
-    : face_(std::move(face)), file_(std::move(file)), pixel_size_(pixel_size) {}
+FontFace::FontFace(FacePtr face, std::string file, int face_index, int pixel_size)
+    : face_(std::move(face)),
+      file_(std::move(file)),
+      face_index_(face_index),
+      pixel_size_(pixel_size) {}
 
 unsigned FontFace::glyph_index(char32_t code) const {
     return FT_Get_Char_Index(face_.get(), static_cast<FT_ULong>(code));

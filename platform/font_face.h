@@ -56,9 +56,10 @@ using FacePtr = std::unique_ptr<FT_FaceRec_, FaceDeleter>;
 // One face of one font file at one pixel size (pixels per em).
 class FontFace {
 public:
-    FontFace(FacePtr face, std::string file, int pixel_size);
+    FontFace(FacePtr face, std::string file, int face_index, int pixel_size);
 
     const std::string& file() const { return file_; }
+    int face_index() const { return face_index_; }
     int pixel_size() const { return pixel_size_; }
 
     // The glyph index of the code point, 0 (the missing-glyph box) when the face lacks it.
@@ -79,6 +80,7 @@ private:
 
     FacePtr face_;
     std::string file_;
+    int face_index_;
     int pixel_size_;
     // Node-based: the bitmaps stay where they are as the map grows, so by_char_ may point at
     // them.
@@ -101,8 +103,13 @@ int font_pixel_size(const FontSpec& logical);
 // generic family of the pitch-and-family byte (roman: serif, swiss: sans-serif, modern:
 // monospace, script: cursive, decorative: fantasy), the language of the character set (Shift-JIS:
 // Japanese) and the weight and slant; where the best match cannot be loaded, the next font
-// fontconfig offers is tried.
+// fontconfig offers is tried. Answers are remembered between runs (font_match_cache.h): a
+// query answered before, with fonts and configuration unchanged, opens its file without
+// loading fontconfig.
 FontFace* font_face_for(const FontSpec& logical);
+
+// How often this process has loaded fontconfig's configuration: 0 or 1.
+int fontconfig_loads();
 
 // Glyphs rasterized by all faces since the process started.
 long long glyphs_rasterized();
