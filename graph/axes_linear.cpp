@@ -1,5 +1,6 @@
 // Linear and degree axes: the step rules, the general grid with its tick labels, and the fixed
 // grid of the time-division screen.
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -133,10 +134,10 @@ void draw_general_grid(GraphFrame& f, AxisView axis, char prefix) {
                          : v == min || v == 0 || std::fabs(v - max) <= end_band;
         int at = pixel_of(p);
         if (axis.is_x) {
-            grid_segment(at, f.bottom, at, f.bottom - f.height, solid);
+            grid_segment(at, f.bottom, at, frame_top(f), solid);
             draw_tick_label(at - x_label_shift, f.bottom, v, grid_colour, prefix);
         } else {
-            grid_segment(f.left, at, f.left + f.width, at, solid);
+            grid_segment(f.left, at, frame_right(f), at, solid);
             draw_y_tick_label(f, p, v, min, max, prefix);
         }
         if (!movable || ++lines >= limit) break;
@@ -145,10 +146,10 @@ void draw_general_grid(GraphFrame& f, AxisView axis, char prefix) {
         v = next;
         if (axis.is_x) {
             p = p + f.width * step / (max - min);
-            if (p > f.left + f.width + edge_slack) break;
+            if (p > frame_right(f) + edge_slack) break;
         } else {
             p = p - f.height * step / (max - min);
-            if (p < f.bottom - f.height - edge_slack) break;
+            if (p < frame_top(f) - edge_slack) break;
         }
         if (zero_snap * std::fabs(step) > std::fabs(v)) v = 0;
         if (!(v <= max + end_band)) break;
@@ -161,7 +162,7 @@ void draw_screen_x_grid(const GraphFrame& f) {
     double p = f.left;
     for (int v = -screen_x_half; v <= screen_x_half; ++v) {
         int at = pixel_of(p);
-        grid_segment(at, f.bottom, at, f.bottom - f.height,
+        grid_segment(at, f.bottom, at, frame_top(f),
                      v == -screen_x_half || v == 0 || v == screen_x_half);
         if (v < screen_x_half) {
             for (int i = 0; i < ticks_per_division; ++i) {
@@ -180,7 +181,7 @@ void draw_screen_y_grid(const GraphFrame& f) {
     double p = f.bottom;
     for (int v = -screen_y_half; v <= screen_y_half; ++v) {
         int at = pixel_of(p);
-        grid_segment(f.left, at, f.left + f.width, at,
+        grid_segment(f.left, at, frame_right(f), at,
                      v == -screen_y_half || v == 0 || v == screen_y_half);
         if (v > -screen_y_half) {
             for (int i = 0; i < ticks_per_division; ++i) {
@@ -227,7 +228,8 @@ double snap_up(double max, double q) {
 }  // namespace
 
 int grid_line_limit(int axis_length) {
-    return (axis_length > 0 ? axis_length : 0) + 2;
+    if (axis_length <= 0) return 2;
+    return axis_length > INT_MAX - 2 ? INT_MAX : axis_length + 2;
 }
 
 double nice_step(double& min, double& max) {

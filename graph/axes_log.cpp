@@ -75,11 +75,10 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
     int p = axis.is_x ? f.left : f.bottom;
     for (int i = 0; i <= n; ++i) {
         if (axis.is_x) {
-            styled_segment(p, f.bottom, p, f.bottom - f.height, grid_colour, width_thin,
-                           line_solid);
+            styled_segment(p, f.bottom, p, frame_top(f), grid_colour, width_thin, line_solid);
             draw_tick_label(p - x_label_shift, f.bottom, v, grid_colour, prefix);
         } else {
-            styled_segment(f.left, p, f.left + f.width, p, grid_colour, width_thin, line_solid);
+            styled_segment(f.left, p, frame_right(f), p, grid_colour, width_thin, line_solid);
             draw_y_decade_label(f, p, v, min, max, prefix);
         }
         if (v != max && i != n) {
@@ -94,10 +93,10 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
                 drawn_offset = o;
                 if (axis.is_x) {
                     // Drawn from the top edge down.
-                    styled_segment(p + o, f.bottom - f.height, p + o, f.bottom, grid_colour,
-                                   width_thin, line_dotted);
+                    styled_segment(p + o, frame_top(f), p + o, f.bottom, grid_colour, width_thin,
+                                   line_dotted);
                 } else {
-                    styled_segment(f.left, p - o, f.left + f.width, p - o, grid_colour, width_thin,
+                    styled_segment(f.left, p - o, frame_right(f), p - o, grid_colour, width_thin,
                                    line_dotted);
                 }
             }

@@ -125,7 +125,7 @@ void setup_stage_frames(AnalysisSettings& settings, const char* title) {
     const GraphFrame& first = stage_graphs[0];
     const GraphFrame& last = stage_graphs[n - 1];
     // The title starts at the strips' middle column; it is not centred on it.
-    draw_text(first.left + first.width / 2, first.bottom - first.height - stage_title_rise,
+    draw_text(first.left + first.width / 2, frame_top(first) - stage_title_rise,
               title != nullptr ? title : "", line_colour, text_horizontal);
     draw_text(last.left + stage_caption_shift, last.bottom + stage_caption_drop, stage_x_caption,
               line_colour, text_horizontal);

@@ -109,9 +109,9 @@ void draw_captions(const GraphFrame& f) {
     int x_column = f.left + f.width / 2 - text_byte_width / 2 * x_length;
     int x_row = f.bottom + x_caption_drop;
     if (f.frame_style == style_paired) {
-        x_column = f.left + f.width - text_byte_width * x_length + paired_caption_overhang;
+        x_column = frame_right(f) - text_byte_width * x_length + paired_caption_overhang;
         x_row = f.bottom - paired_caption_rise;
-        fill_rect(x_column, x_row, f.left + f.width - paired_box_right_gap,
+        fill_rect(x_column, x_row, frame_right(f) - paired_box_right_gap,
                   f.bottom - paired_box_bottom_gap, box_colour);
     }
     const int y_row = f.bottom - f.height / 2 + text_byte_width / 2 * y_length;
@@ -119,7 +119,7 @@ void draw_captions(const GraphFrame& f) {
     draw_text(f.left - y_caption_offset, y_row, y.text, text_colour, text_vertical);
     if (f.frame_style == style_converter) {
         draw_text(f.left, x_row, msb_mark, text_colour, text_horizontal);
-        draw_text(f.left + f.width, x_row, lsb_mark, text_colour, text_horizontal);
+        draw_text(frame_right(f), x_row, lsb_mark, text_colour, text_horizontal);
     }
 }
 
@@ -179,11 +179,11 @@ void draw_graph_frames(int frame_style, GraphFrame& first, GraphFrame& second, c
 
     const char* text = title != nullptr ? title : "";
     draw_text(first.left + first.width / 2 - text_byte_width / 2 * byte_length(text),
-              first.bottom - first.height - title_rise, text, text_colour, text_horizontal);
+              frame_top(first) - title_rise, text, text_colour, text_horizontal);
 
     const GraphFrame& dated = frame_style == style_paired ? second : first;
     const int drop = frame_style == style_paired ? date_drop_paired : date_drop_single;
-    draw_text(dated.left + dated.width + date_gap, dated.bottom + drop, date_stamp(), text_colour,
+    draw_text(frame_right(dated) + date_gap, dated.bottom + drop, date_stamp(), text_colour,
               text_horizontal);
 
     for (int i = 0; i < curve_slots; ++i) {

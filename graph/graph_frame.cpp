@@ -1,6 +1,8 @@
 // The graph frame records, their two setters and the panel layouts.
 #include "graph/graph_frame.h"
 
+#include <algorithm>
+
 namespace {
 
 // Every panel starts at this column.
@@ -45,6 +47,26 @@ GraphFrame upper_graph;
 GraphFrame lower_graph;
 // Written by the stage set-up of graph kind 0 and the multi-trace sweep.
 GraphFrame stage_graphs[stage_frame_count];
+
+namespace {
+
+// Far outside any surface, and far enough inside the range of int that the small offsets the
+// frame drawing adds to an edge cannot overflow.
+constexpr long long edge_limit = 1LL << 30;
+
+int held_edge(long long value) {
+    return static_cast<int>(std::clamp(value, -edge_limit, edge_limit));
+}
+
+}  // namespace
+
+int frame_right(const GraphFrame& frame) {
+    return held_edge(static_cast<long long>(frame.left) + frame.width);
+}
+
+int frame_top(const GraphFrame& frame) {
+    return held_edge(static_cast<long long>(frame.bottom) - frame.height);
+}
 
 bool is_sjis_lead_byte(char byte) {
     const auto b = static_cast<unsigned char>(byte);

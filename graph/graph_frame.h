@@ -66,6 +66,12 @@ extern GraphFrame lower_graph;
 // The stage strips of graph kind 0; zero at start.
 extern GraphFrame stage_graphs[stage_frame_count];
 
+// The column just right of the panel (left + width) and the row of its top edge
+// (bottom - height), held to -2^30..2^30: a caller may have filled the box with any numbers,
+// and the frame drawing adds small offsets to the edges.
+int frame_right(const GraphFrame& frame);
+int frame_top(const GraphFrame& frame);
+
 // Is the byte the first of a Shift-JIS double-byte character (0x81..0x9f, 0xe0..0xfc)?
 bool is_sjis_lead_byte(char byte);
 

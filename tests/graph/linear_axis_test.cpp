@@ -203,6 +203,43 @@ TEST_F(LinearAxis, GridLoopsAreBounded) {
     }
 }
 
+// The bound itself saturates for the widest axes rather than wrapping to a negative count.
+TEST(GridLineLimit, OnePerPixelAndTheTwoEnds) {
+    const int most = std::numeric_limits<int>::max();
+    const std::pair<int, int> cases[] = {{448, 450},   {0, 2},           {-7, 2},
+                                         {most, most}, {most - 2, most}, {most - 3, most - 1}};
+    for (auto [length, limit] : cases) EXPECT_EQ(grid_line_limit(length), limit) << length;
+}
+
+// A box a caller filled with the extremes of int: its edges are held to +-2^30, and its grid
+// draws a bounded number of lines without any arithmetic leaving the range of int.
+TEST_F(LinearAxis, ExtremeBoxEdgesAreHeld) {
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    struct Case {
+        int left, width, bottom, height;
+        int right, top;
+    };
+    const Case cases[] = {
+        {64, 448, 328, 304, 512, 24},
+        {64, most, 328, most, 1 << 30, -(1 << 30)},
+        {64, least, 328, least, -(1 << 30), 1 << 30},
+    };
+    for (const Case& c : cases) {
+        GraphFrame f = single_frame(scale_auto, scale_auto, 0, 1, 0, 1, 0);
+        f.left = c.left;
+        f.width = c.width;
+        f.bottom = c.bottom;
+        f.height = c.height;
+        EXPECT_EQ(frame_right(f), c.right) << c.width;
+        EXPECT_EQ(frame_top(f), c.top) << c.height;
+        forget_drawing();
+        draw_linear_x_axis(f, ' ');
+        draw_linear_y_axis(f, ' ');
+        EXPECT_LE(static_cast<int>(drawn().segments.size()), 2 * grid_line_limit(448)) << c.width;
+    }
+}
+
 // The oscilloscope screen: 11 vertical and 9 horizontal lines, 50 ticks on the centre row and
 // 40 on the centre column, no labels, the range unchanged.
 TEST_F(LinearAxis, TimeDivisionGrid) {
