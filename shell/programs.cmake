@@ -13,6 +13,11 @@ if(LUNKARO_WINDOW)
     target_compile_definitions(${program} PRIVATE LUNKARO_PROGRAM_NAME="${program}")
     target_link_libraries(${program} PRIVATE shell bias_${variant} bias plot graph diag draw
       platform_sdl platform)
+    # The C++ runtime linked in as well (not under the sanitizers, whose runtimes want the
+    # shared one): the programs then load only the C library at start.
+    if(NOT LUNKARO_SANITIZE)
+      target_link_options(${program} PRIVATE -static-libstdc++ -static-libgcc)
+    endif()
     install(TARGETS ${program} RUNTIME DESTINATION bin)
     install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/desktop/${variant}.desktop
       DESTINATION share/applications)

@@ -8,6 +8,8 @@ packages=(
   cmake g++ ninja-build pkg-config clang-format
   # libraries
   libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev
+  # the static archives the programs link (what fontconfig, FreeType and libpng use)
+  zlib1g-dev libexpat1-dev libbrotli-dev
   # the Japanese serif face the text output finds through fontconfig
   fonts-ipafont-mincho fontconfig
   # tests and benchmarks
