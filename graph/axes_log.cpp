@@ -71,9 +71,12 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
     const double max = axis.max;
     const int d = axis.length / n;
 
+    // Positions in 64 bits, held to the frame's range where drawn: a panel box a caller filled
+    // with huge numbers gives huge decades.
     double v = min;
-    int p = axis.is_x ? f.left : f.bottom;
+    long long at = axis.is_x ? f.left : f.bottom;
     for (int i = 0; i <= n; ++i) {
+        const int p = held_position(at);
         if (axis.is_x) {
             styled_segment(p, f.bottom, p, frame_top(f), grid_colour, width_thin, line_solid);
             draw_tick_label(p - x_label_shift, f.bottom, v, grid_colour, prefix);
@@ -93,16 +96,18 @@ void draw_log_axis(GraphFrame& f, LogView axis, char prefix) {
                 drawn_offset = o;
                 if (axis.is_x) {
                     // Drawn from the top edge down.
-                    styled_segment(p + o, frame_top(f), p + o, f.bottom, grid_colour, width_thin,
+                    const int q = held_position(at + o);
+                    styled_segment(q, frame_top(f), q, f.bottom, grid_colour, width_thin,
                                    line_dotted);
                 } else {
-                    styled_segment(f.left, p - o, frame_right(f), p - o, grid_colour, width_thin,
+                    const int q = held_position(at - o);
+                    styled_segment(f.left, q, frame_right(f), q, grid_colour, width_thin,
                                    line_dotted);
                 }
             }
         }
         v *= 10;
-        p = axis.is_x ? p + d : p - d;
+        at = axis.is_x ? at + d : at - d;
     }
 }
 

@@ -60,6 +60,10 @@ int held_edge(long long value) {
 
 }  // namespace
 
+int held_position(long long position) {
+    return held_edge(position);
+}
+
 int frame_right(const GraphFrame& frame) {
     return held_edge(static_cast<long long>(frame.left) + frame.width);
 }

@@ -71,6 +71,8 @@ extern GraphFrame stage_graphs[stage_frame_count];
 // and the frame drawing adds small offsets to the edges.
 int frame_right(const GraphFrame& frame);
 int frame_top(const GraphFrame& frame);
+// A pixel position computed in 64 bits, held to the same -2^30..2^30.
+int held_position(long long position);
 
 // Is the byte the first of a Shift-JIS double-byte character (0x81..0x9f, 0xe0..0xfc)?
 bool is_sjis_lead_byte(char byte);

@@ -272,21 +272,46 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         }
         return;
     }
-    // Kept between calls, so that a paint of many markers does not allocate for each.
+    // The ring depends only on the box's size: it is kept for the last size asked for, from the
+    // box's top-left corner, and moved to each box, so that a paint of many markers of one size
+    // walks and sorts it once (and allocates nothing for the others).
+    static std::vector<Point> shape;
+    static long long shape_width = -1;
+    static long long shape_height = -1;
     static std::vector<Point> ring;
-    ellipse_ring(box.left, box.top, static_cast<long long>(box.right) - 1,
-                 static_cast<long long>(box.bottom) - 1, ring);
+    const long long last_column = static_cast<long long>(box.right) - 1 - box.left;
+    const long long last_row = static_cast<long long>(box.bottom) - 1 - box.top;
+    if (last_column != shape_width || last_row != shape_height) {
+        ellipse_ring(0, 0, last_column, last_row, shape);
+        shape_width = last_column;
+        shape_height = last_row;
+    }
+    ring.resize(shape.size());
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        ring[i] = {static_cast<int>(static_cast<long long>(box.left) + shape[i].x),
+                   static_cast<int>(static_cast<long long>(box.top) + shape[i].y)};
+    }
+    // The ring's rows inside the drawable area: only they fill or set a pixel (the ring is
+    // sorted by row), so a marker far larger than the area costs the rows it shows.
+    auto row_start = [&](int row) {
+        return static_cast<std::size_t>(
+            std::lower_bound(ring.begin(), ring.end(), row,
+                             [](const Point& p, int r) { return p.y < r; }) -
+            ring.begin());
+    };
+    const std::size_t first_visible = row_start(area.top);
+    const std::size_t last_visible = row_start(area.bottom);
     Colour brush = 0;
     if (brush_colour_of(dc, brush)) {
         // The ring is symmetric about the box's middle column; on each row the interior lies
         // between the rightmost ring pixel left of the middle and the leftmost one right of it.
         const long long middle2 = static_cast<long long>(box.left) + box.right - 1;
-        std::size_t k = 0;
-        while (k < ring.size()) {
+        std::size_t k = first_visible;
+        while (k < last_visible) {
             const int y = ring[k].y;
             long long left_side = 0, right_side = 0;
             bool has_left = false, has_right = false;
-            for (; k < ring.size() && ring[k].y == y; ++k) {
+            for (; k < last_visible && ring[k].y == y; ++k) {
                 const long long twice = 2LL * ring[k].x;
                 if (twice < middle2) {
                     left_side = has_left ? std::max<long long>(left_side, ring[k].x) : ring[k].x;
@@ -307,8 +332,9 @@ void ellipse(Dc& dc, int left, int top, int right, int bottom) {
         stroke_band(dc, ring, pen);
         return;
     }
-    for (const Point& p : ring) {
-        if (p.x < area.left || p.x >= area.right || p.y < area.top || p.y >= area.bottom) continue;
+    for (std::size_t k = first_visible; k < last_visible; ++k) {
+        const Point& p = ring[k];
+        if (p.x < area.left || p.x >= area.right) continue;
         write_pixel(dc, p.x, p.y, pen.colour, dc.rop2);
     }
 }

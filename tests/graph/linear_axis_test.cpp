@@ -237,6 +237,16 @@ TEST_F(LinearAxis, ExtremeBoxEdgesAreHeld) {
         draw_linear_x_axis(f, ' ');
         draw_linear_y_axis(f, ' ');
         EXPECT_LE(static_cast<int>(drawn().segments.size()), 2 * grid_line_limit(448)) << c.width;
+        // Log axes over three decades: 4 decade lines and 8 dotted lines per decade each.
+        GraphFrame log_frame = f;
+        log_frame.x_scale = scale_log;
+        log_frame.y_scale = scale_log;
+        log_frame.x_min = log_frame.y_min = 1;
+        log_frame.x_max = log_frame.y_max = 1000;
+        forget_drawing();
+        draw_log_x_axis(log_frame, ' ');
+        draw_log_y_axis(log_frame, ' ');
+        EXPECT_LE(static_cast<int>(drawn().segments.size()), 2 * (4 + 3 * 8)) << c.width;
     }
 }
 

@@ -90,3 +90,41 @@ TEST(EllipseReachTest, HugeCircleAroundTheClipPaintsOnlyItsBrush) {
 }
 
 }  // namespace
+
+namespace {
+
+// An ellipse is the same wherever its box lies: drawn after ellipses of other sizes, and
+// partly beyond the top or left edge, it gives the picture of the same box elsewhere moved by
+// the difference.
+TEST(EllipsePlacement, SameBoxSizeSamePictureAnywhere) {
+    struct Case {
+        int width, height;  // the box
+        int x, y;           // its top-left corner on the first surface
+    };
+    const Case cases[] = {{5, 5, 3, 4},   {40, 17, -12, -6}, {6, 9, 20, -4},
+                          {5, 5, -2, 30}, {40, 17, 12, 20},  {33, 33, -20, -20}};
+    const int shift_x = 7, shift_y = 5;
+    for (const Case& c : cases) {
+        RasterCanvas first(60, 40);
+        RasterCanvas second(60 + shift_x, 40 + shift_y);
+        for (RasterCanvas* canvas : {&first, &second}) {
+            canvas->fill(colour_white);
+            canvas->pen(gdi::ps_solid, 1, colour_black);
+            canvas->brush(colour_green);
+        }
+        gdi::ellipse(first.dc, c.x, c.y, c.x + c.width, c.y + c.height);
+        gdi::ellipse(second.dc, c.x + shift_x, c.y + shift_y, c.x + shift_x + c.width,
+                     c.y + shift_y + c.height);
+        int differing = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 60; ++x) {
+                differing += first.surface.pixels[y * 60 + x] !=
+                             second.surface.pixels[(y + shift_y) * (60 + shift_x) + x + shift_x];
+            }
+        }
+        EXPECT_EQ(differing, 0) << c.width << "x" << c.height << " at " << c.x << "," << c.y;
+        EXPECT_GT(first.count_of(colour_black), 0);
+    }
+}
+
+}  // namespace
