@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/font_face.h"
+#include "tests/text/text_fixture.h"
 
 namespace {
 
@@ -194,18 +195,6 @@ TEST(FontMatchCachePath, FromTheEnvironment) {
     for (int i = 0; i < 3; ++i) put(names[i], was_set[i] ? saved[i].c_str() : nullptr);
 }
 
-// The system's font as the programs ask for it.
-gdi::FontSpec system_font() {
-    gdi::FontSpec logical;
-    logical.height = 16;
-    logical.width = 8;
-    logical.weight = 400;
-    logical.char_set = gdi::shiftjis_charset;
-    logical.pitch_and_family = 16;
-    std::strcpy(logical.face, "MSMINCHO");
-    return logical;
-}
-
 // Each start runs in a fresh process of its own (the process keeps the faces it has found):
 // the first asks fontconfig and remembers the answer, the second opens the same file without
 // loading fontconfig, and with the configuration changed fontconfig is asked again.
@@ -236,7 +225,7 @@ TEST(FontMatchCacheStart, SecondStartSkipsFontconfig) {
             {
                 setenv("LUNKARO_FONT_CACHE", cache.c_str(), 1);
                 setenv("FONTCONFIG_FILE", conf.c_str(), 1);
-                gdi::FontFace* face = gdi::font_face_for(system_font());
+                gdi::FontFace* face = gdi::font_face_for(program_font());
                 if (face == nullptr) std::exit(2);
                 std::ofstream(face_file) << face->file();
                 std::exit(gdi::fontconfig_loads() == expected_loads ? 0 : 1);

@@ -17,19 +17,6 @@ namespace {
 
 using RepeatTextTest = TextTest;
 
-gdi::FontSpec system_font(int escapement) {
-    gdi::FontSpec logical;
-    logical.height = 16;
-    logical.width = 8;
-    logical.escapement = escapement;
-    logical.orientation = escapement;
-    logical.weight = 400;
-    logical.char_set = gdi::shiftjis_charset;
-    logical.pitch_and_family = 16;
-    std::strcpy(logical.face, "MSMINCHO");
-    return logical;
-}
-
 // Every two-byte character of the lead bytes, in order: more characters than the decoder
 // and the face keep at hand.
 std::vector<std::string> two_byte_characters(unsigned first_lead, unsigned last_lead) {
@@ -47,7 +34,7 @@ std::vector<std::string> two_byte_characters(unsigned first_lead, unsigned last_
 // character that does not decode), for each advance limit and rendering, however many other
 // characters were asked for in between.
 TEST_F(RepeatTextTest, GlyphOfACharacterIsTheGlyphOfItsIndex) {
-    gdi::FontFace* face = gdi::font_face_for(system_font(0));
+    gdi::FontFace* face = gdi::font_face_for(program_font(0));
     ASSERT_NE(face, nullptr);
     std::vector<gdi::SjisChar> characters;
     for (const std::string& text : two_byte_characters(0x88, 0x8b)) {
@@ -94,7 +81,7 @@ TEST_F(RepeatTextTest, DecodingAgainGivesTheSameCharacters) {
 }
 
 void write(Canvas& canvas, int x, int y, const char* text, int escapement, int align) {
-    gdi::Handle font = gdi::create_font(system_font(escapement));
+    gdi::Handle font = gdi::create_font(program_font(escapement));
     gdi::Handle previous = gdi::select_object(canvas.dc, font);
     gdi::set_bk_mode(canvas.dc, gdi::bk_transparent);
     gdi::set_text_align(canvas.dc, align);

@@ -152,14 +152,7 @@ TEST_F(CellsTest, VerticalIsTheHorizontalTextTurned) {
 // Exact pixels: each glyph of the face stands with its advance centred in its cell and its
 // origin on the baseline, 14 rows below the cell top; horizontal and turned upward.
 TEST_F(CellsTest, GlyphsStandOnTheBaselineCentredInTheirCells) {
-    gdi::FontSpec logical;
-    logical.height = 16;
-    logical.width = 8;
-    logical.weight = 400;
-    logical.char_set = gdi::shiftjis_charset;
-    logical.pitch_and_family = 16;
-    std::strcpy(logical.face, "MSMINCHO");
-    gdi::FontFace* face = gdi::font_face_for(logical);
+    gdi::FontFace* face = gdi::font_face_for(program_font());
     ASSERT_NE(face, nullptr);
     struct GlyphCase {
         const char* text;

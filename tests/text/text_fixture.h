@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <string>
 
 #include "draw/palette.h"
@@ -14,6 +15,24 @@
 #include "tests/support/canvas.h"
 
 // Columns left..right and rows top..bottom, inclusive; empty when nothing is inked.
+// The font the programs write every text with: "MSMINCHO", 16 pixels high in 8-pixel cells,
+// Shift-JIS, roman.
+inline gdi::FontSpec program_font(int escapement = 0) {
+    gdi::FontSpec logical;
+    logical.height = 16;
+    logical.width = 8;
+    logical.escapement = escapement;
+    logical.orientation = escapement;
+    logical.weight = 400;
+    logical.char_set = gdi::shiftjis_charset;
+    logical.out_precision = 4;
+    logical.clip_precision = 32;
+    logical.quality = 2;
+    logical.pitch_and_family = 16;
+    std::snprintf(logical.face, sizeof logical.face, "MSMINCHO");
+    return logical;
+}
+
 struct InkBox {
     bool empty = true;
     int left = INT_MAX;

@@ -20,27 +20,10 @@ namespace {
 
 using TextOutTest = TextTest;
 
-// The system's font at the given escapement.
-gdi::FontSpec system_font(int escapement) {
-    gdi::FontSpec logical;
-    logical.height = 16;
-    logical.width = 8;
-    logical.escapement = escapement;
-    logical.orientation = escapement;
-    logical.weight = 400;
-    logical.char_set = gdi::shiftjis_charset;
-    logical.out_precision = 4;
-    logical.clip_precision = 32;
-    logical.quality = 2;
-    logical.pitch_and_family = 16;
-    std::strcpy(logical.face, "MSMINCHO");
-    return logical;
-}
-
 // Writes the text on the canvas with the given font, alignment and colour, and cleans up.
 void write(Canvas& canvas, int x, int y, const std::string& text, int escapement, int align,
            int colour = colour_black) {
-    gdi::Handle font = gdi::create_font(system_font(escapement));
+    gdi::Handle font = gdi::create_font(program_font(escapement));
     gdi::Handle previous = gdi::select_object(canvas.dc, font);
     gdi::set_text_align(canvas.dc, align);
     gdi::set_text_color(canvas.dc, palette[colour]);
@@ -247,7 +230,7 @@ TEST_F(TextOutTest, LongTextStopsAtTheClip) {
 TEST_F(TextOutTest, NothingForNoTextOrNoCount) {
     Canvas canvas(40, 20);
     const auto before = canvas.picture();
-    gdi::Handle font = gdi::create_font(system_font(0));
+    gdi::Handle font = gdi::create_font(program_font(0));
     gdi::Handle previous = gdi::select_object(canvas.dc, font);
     gdi::text_out(canvas.dc, 2, 2, nullptr, 5);
     gdi::text_out(canvas.dc, 2, 2, "abc", 0);
@@ -262,7 +245,7 @@ TEST_F(TextOutTest, CountEndsTheText) {
     Canvas part(60, 20);
     write_transparent(part, 0, 0, std::string("abcd", 2), 0, 0);
     Canvas prefix(60, 20);
-    gdi::Handle font = gdi::create_font(system_font(0));
+    gdi::Handle font = gdi::create_font(program_font(0));
     gdi::Handle previous = gdi::select_object(prefix.dc, font);
     gdi::set_bk_mode(prefix.dc, gdi::bk_transparent);
     gdi::text_out(prefix.dc, 0, 0, "abcd", 2);
@@ -289,12 +272,12 @@ TEST_F(TextOutTest, GlyphsAreRasterizedOnce) {
 // The face found for the system's font is a Japanese serif face (IPA Mincho on Debian), kept
 // open: asking again gives the same face.
 TEST_F(TextOutTest, SystemFontFindsAJapaneseSerifFace) {
-    gdi::FontFace* face = gdi::font_face_for(system_font(0));
+    gdi::FontFace* face = gdi::font_face_for(program_font(0));
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->pixel_size(), 16);
     EXPECT_NE(face->glyph_index(U'回'), 0u) << face->file();
     EXPECT_NE(face->glyph_index(U'ｱ'), 0u) << face->file();
-    EXPECT_EQ(gdi::font_face_for(system_font(900)), face);
+    EXPECT_EQ(gdi::font_face_for(program_font(900)), face);
     std::cout << "text face: " << face->file() << "\n";
 }
 

@@ -98,16 +98,7 @@ TEST_F(TextPictureTest, AllSixteenColoursHorizontalAndVertical) {
     std::string error;
     ASSERT_TRUE(gdi::write_png(canvas.surface, folder + "/text_picture.png", &error)) << error;
 
-    gdi::FontFace* face = gdi::font_face_for([] {
-        gdi::FontSpec logical;
-        logical.height = 16;
-        logical.width = 8;
-        logical.weight = 400;
-        logical.char_set = gdi::shiftjis_charset;
-        logical.pitch_and_family = 16;
-        std::snprintf(logical.face, sizeof logical.face, "MSMINCHO");
-        return logical;
-    }());
+    gdi::FontFace* face = gdi::font_face_for(program_font());
     ASSERT_NE(face, nullptr);
     std::ofstream(folder + "/text_picture_font.txt")
         << "face file: " << face->file() << "\nFreeType " << FREETYPE_MAJOR << "." << FREETYPE_MINOR
