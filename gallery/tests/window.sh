@@ -5,39 +5,26 @@
 # Exit 77 (skipped) when a tool the test needs is missing.
 # usage: window.sh GRAPH_GALLERY
 set -u
+# shellcheck source=SCRIPTDIR/../../tests/support/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/support/xvfb.sh" || exit 1
 program=$1
-for tool in Xvfb xdotool import compare; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+xvfb_require_tools SKIP 77
 work=$(mktemp -d)
-xvfb_pid=""
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # A display of our own: the first free number from 141 on.
-for display in $(seq 141 190); do
-  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] && continue
-  Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 50); do
-    [ -e /tmp/.X11-unix/X$display ] && break
-    sleep 0.1
-  done
-  kill -0 $xvfb_pid 2>/dev/null && break
-  xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "FAIL: cannot start Xvfb"; exit 1; }
-export DISPLAY=:$display
+xvfb_start 141 190
 
 "$program" --out "$work/snapshots" 2>/dev/null || fail "--out failed"
-order=($(grep -o '<img src="[^"]*"' "$work/snapshots/index.html" | sed 's/<img src="//; s/"$//'))
+mapfile -t order < <(grep -o '<img src="[^"]*"' "$work/snapshots/index.html" |
+  sed 's/<img src="//; s/"$//')
 [ ${#order[@]} -ge 3 ] || { echo "FAIL: fewer than three examples on the index page"; exit 1; }
 
 # Under the sanitizers, libdbus (opened by SDL's video subsystem) leaves a few allocations at
@@ -81,11 +68,12 @@ code=124
 for _ in $(seq 1 100); do
   if ! kill -0 "$program_pid" 2>/dev/null; then
     wait "$program_pid"; code=$?
+    program_pid=""
     break
   fi
   sleep 0.1
 done
-program_pid=""
+# A program that did not end is left in program_pid for the clean-up to stop.
 [ $code -eq 0 ] || fail "the end of the session ends the program with exit code $code"
 
 if [ $failures -eq 0 ]; then echo "graph_gallery window: every check holds"; fi

@@ -4,39 +4,25 @@
 # close request ends the program with exit code 0.
 # usage: window.sh PROGRAM SEND_CLOSE
 set -u
+# shellcheck source=SCRIPTDIR/../support/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh" || exit 1
 program=$1
 send_close=$2
 name=$(basename "$program")
 work=$(mktemp -d)
-xvfb_pid=""
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-for tool in Xvfb xdotool import compare; do
-  command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
+xvfb_require_tools FAIL 1
 
 # A display of our own: the first free number from 91 on.
-for display in $(seq 91 140); do
-  [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ] && continue
-  Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 50); do
-    [ -e /tmp/.X11-unix/X$display ] && break
-    sleep 0.1
-  done
-  kill -0 $xvfb_pid 2>/dev/null && break
-  xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "FAIL: cannot start Xvfb"; exit 1; }
-export DISPLAY=:$display
+xvfb_start 91 140
 
 "$program" --snapshot "$work/snapshot.png" 2>/dev/null || fail "snapshot failed"
 
@@ -80,16 +66,17 @@ same_picture "$work/second.png" "$work/snapshot.png" || fail "the picture after 
 
 # The close request a window manager sends: the program ends with exit code 0.
 "$send_close" "$window"
+program_pid_done=$program_pid
 code=124
 for _ in $(seq 1 100); do
   if ! kill -0 "$program_pid" 2>/dev/null; then
     wait "$program_pid"; code=$?
+    program_pid=""
     break
   fi
   sleep 0.1
 done
-program_pid_done=$program_pid
-program_pid=""
+# A program that did not end is left in program_pid for the clean-up to stop.
 [ $code -eq 0 ] || fail "closing the window ends the program with exit code $code (pid $program_pid_done)"
 
 if [ $failures -eq 0 ]; then echo "$name window: every check holds"; fi
