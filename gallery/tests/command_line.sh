@@ -2,20 +2,10 @@
 # The gallery's command line and snapshot mode: usage, exit codes, messages, the files written.
 # usage: command_line.sh GRAPH_GALLERY
 set -u
+# shellcheck source=SCRIPTDIR/../../tests/support/command_line_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/support/command_line_test.sh" || exit 1
 program=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-"$program" --help >"$work/out" 2>"$work/err"; code=$?
-[ $code -eq 0 ] || fail "--help exits $code"
-grep -q -- "--out DIR" "$work/out" || fail "--help does not show the snapshot mode"
-
-"$program" --bogus >"$work/out" 2>"$work/err"; code=$?
-[ $code -eq 2 ] || fail "an unknown argument exits $code, not 2"
-grep -q "usage" "$work/err" || fail "an unknown argument does not print the usage on stderr"
-[ -s "$work/out" ] && fail "an unknown argument writes to stdout"
+check_help_and_usage "$program" "--out DIR"
 
 # One picture per example, a bell per paint, nothing on stdout; the folder is made.
 "$program" --out "$work/pictures/new" >"$work/out" 2>"$work/err"; code=$?
@@ -23,8 +13,9 @@ grep -q "usage" "$work/err" || fail "an unknown argument does not print the usag
 [ -s "$work/out" ] && fail "--out writes to stdout: $(head -c 200 "$work/out")"
 pictures=$(find "$work/pictures/new" -name '*.png' | wc -l)
 shown=$(grep -c '<img ' "$work/pictures/new/index.html" 2>/dev/null)
-[ "$pictures" -gt 0 ] && [ "$pictures" -eq "${shown:-0}" ] ||
+if ! [ "$pictures" -gt 0 ] || ! [ "$pictures" -eq "${shown:-0}" ]; then
   fail "$pictures pictures written, ${shown:-no} shown on the index page"
+fi
 bells=$(od -An -tx1 "$work/err" | tr -s ' \n' '\n' | grep -c '^07$')
 others=$(od -An -tx1 "$work/err" | tr -s ' \n' '\n' | grep -v '^$' | grep -vc '^07$')
 [ "$bells" -eq "$pictures" ] || fail "$bells bells for $pictures pictures"
@@ -49,5 +40,4 @@ code=$?
 [ $code -eq 1 ] || fail "no display exits $code"
 grep -q -- "--out DIR" "$work/err" || fail "no display: the message does not name --out"
 
-if [ $failures -eq 0 ]; then echo "graph_gallery command line: every check holds"; fi
-[ $failures -eq 0 ]
+command_line_verdict "graph_gallery command line"

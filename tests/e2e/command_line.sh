@@ -2,21 +2,11 @@
 # The program's command line and snapshot mode: usage, exit codes, messages, no partial files.
 # usage: command_line.sh PROGRAM
 set -u
+# shellcheck source=SCRIPTDIR/../support/command_line_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/command_line_test.sh" || exit 1
 program=$1
 name=$(basename "$program")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-"$program" --help >"$work/out" 2>"$work/err"; code=$?
-[ $code -eq 0 ] || fail "--help exits $code"
-grep -q -- "--snapshot" "$work/out" || fail "--help does not show the snapshot mode"
-
-"$program" --bogus >"$work/out" 2>"$work/err"; code=$?
-[ $code -eq 2 ] || fail "an unknown argument exits $code, not 2"
-grep -q "usage" "$work/err" || fail "an unknown argument does not print the usage on stderr"
-[ -s "$work/out" ] && fail "an unknown argument writes to stdout"
+check_help_and_usage "$program" --snapshot
 
 # One paint: one bell on stderr and nothing on stdout.
 "$program" --snapshot "$work/shot.png" >"$work/out" 2>"$work/err"; code=$?
@@ -45,5 +35,4 @@ env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 "$program" >"$work/out" 2>
 [ $code -eq 1 ] || fail "no display exits $code"
 grep -q -- "--snapshot" "$work/err" || fail "no display: the message does not name --snapshot"
 
-if [ $failures -eq 0 ]; then echo "$name command line: every check holds"; fi
-[ $failures -eq 0 ]
+command_line_verdict "$name command line"
