@@ -77,23 +77,11 @@ std::uint64_t clean_picture_hash = 0;
     std::abort();
 }
 
-// FNV-1a over the pixels.
-std::uint64_t picture_hash(const gdi::Surface& surface) {
-    std::uint64_t h = 1469598103934665603ull;
-    for (gdi::Colour c : surface.pixels) {
-        for (int i = 0; i < 4; ++i) {
-            h ^= (c >> (8 * i)) & 0xffu;
-            h *= 1099511628211ull;
-        }
-    }
-    return h;
-}
-
 // One paint of the program, as its paint handler runs it.
 std::uint64_t paint_program() {
     target->begin_paint();
     bias_run();
-    return picture_hash(target->surface);
+    return gdi::surface_hash(target->surface);
 }
 
 // The layer's own state back to program start, so each input runs from the same state and a

@@ -43,6 +43,17 @@ Surface make_surface(int width, int height, Colour fill) {
     return surface;
 }
 
+std::uint64_t surface_hash(const Surface& surface) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (Colour c : surface.pixels) {
+        for (int i = 0; i < 4; ++i) {
+            h ^= (c >> (8 * i)) & 0xffu;
+            h *= 1099511628211ull;
+        }
+    }
+    return h;
+}
+
 Colour surface_pixel(const Surface& surface, int x, int y, Colour outside) {
     if (x < 0 || y < 0 || x >= surface.width || y >= surface.height) return outside;
     const std::size_t index = static_cast<std::size_t>(y) * surface.width + x;

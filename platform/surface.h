@@ -15,9 +15,15 @@ constexpr Colour rgb(int r, int g, int b) {
     return (static_cast<Colour>(r & 0xff) << 16) | (static_cast<Colour>(g & 0xff) << 8) |
            static_cast<Colour>(b & 0xff);
 }
-constexpr int red_of(Colour c) { return static_cast<int>((c >> 16) & 0xff); }
-constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int blue_of(Colour c) { return static_cast<int>(c & 0xff); }
+constexpr int red_of(Colour c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
+constexpr int green_of(Colour c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int blue_of(Colour c) {
+    return static_cast<int>(c & 0xff);
+}
 
 struct Surface {
     int width = 0;
@@ -27,6 +33,10 @@ struct Surface {
 
 // A surface of the given size filled with one colour; negative sizes give an empty surface.
 Surface make_surface(int width, int height, Colour fill);
+
+// A hash of the picture (FNV-1a over the bytes of the pixels, 64 bits): equal pictures give
+// equal hashes, so a long run can compare every picture with the first without keeping it.
+std::uint64_t surface_hash(const Surface& surface);
 
 // The pixel at (x, y), or `outside` when the point is not on the surface.
 Colour surface_pixel(const Surface& surface, int x, int y, Colour outside = 0xff000000u);

@@ -14,24 +14,11 @@
 #include "draw/paint_context.h"
 #include "draw/palette.h"
 #include "platform/objects.h"
+#include "platform/surface.h"
 #include "platform/window_system.h"
 #include "shell/entry.h"
 
-namespace {
-
-// FNV-1a over the pixels.
-std::uint64_t picture_hash(const gdi::Surface& surface) {
-    std::uint64_t h = 1469598103934665603ull;
-    for (gdi::Colour c : surface.pixels) {
-        for (int i = 0; i < 4; ++i) {
-            h ^= (c >> (8 * i)) & 0xffu;
-            h *= 1099511628211ull;
-        }
-    }
-    return h;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     const int count = argc == 2 ? std::atoi(argv[1]) : 0;
@@ -47,7 +34,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     gdi::Window* window = main_window;
-    const std::uint64_t first = picture_hash(*gdi::window_surface(window));
+    const std::uint64_t first = gdi::surface_hash(*gdi::window_surface(window));
 
     int paints = 1;
     int differing = 0;
@@ -57,7 +44,7 @@ int main(int argc, char** argv) {
         if (!gdi::get_message(message)) break;
         if (message.message == gdi::wm_paint) ++paints;
         gdi::dispatch_message(message);
-        if (picture_hash(*gdi::window_surface(window)) != first) ++differing;
+        if (gdi::surface_hash(*gdi::window_surface(window)) != first) ++differing;
     }
 
     // What the class brush is: the one object that lives as long as the class.

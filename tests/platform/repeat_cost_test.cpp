@@ -10,27 +10,13 @@
 #include <random>
 #include <vector>
 
+#include "bench/allocation_count.h"
 #include "platform/raster.h"
 #include "platform/recorder.h"
 #include "tests/platform/raster_fixture.h"
 #include "tests/support/golden.h"
 
-namespace {
-long long allocations = 0;
-}  // namespace
-
-// Every allocation of this test program is counted.
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
+// Every allocation of this test program is counted (bench/allocation_count.cpp is linked in).
 
 namespace {
 
@@ -197,9 +183,9 @@ TEST(RepeatCostTest, NoRecorderNoAllocation) {
     };
     paint_once();  // opens the face and rasterizes the glyphs
     const auto first_picture = canvas.surface.pixels;
-    const long long before = allocations;
+    const long long before = allocation_count();
     paint_once();
-    EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(allocation_count() - before, 0);
     EXPECT_EQ(canvas.surface.pixels, first_picture);
 
     gdi::Recorder recorder;
